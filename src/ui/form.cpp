@@ -1,0 +1,118 @@
+// Form: geometry, visibility and keyboard routing to buttons.
+#include "ui/form.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "ui/application.h"
+#include "ui/button.h"
+
+namespace ui {
+
+Form::Form(Application& application, std::string name)
+    : Component(std::move(name)),
+      application_(application),
+      peer_(application.GetPlatform().CreateFormPeer(*this)) {}
+
+Form::~Form() = default;
+
+void Form::SetCaption(std::string caption) {
+  caption_ = std::move(caption);
+  peer_->SetCaption(caption_);
+}
+
+void Form::ApplyBounds(const Rect& bounds) {
+  bounds_ = bounds;
+  bounds_.width = std::max(bounds_.width, minimum_.width);
+  bounds_.height = std::max(bounds_.height, minimum_.height);
+  peer_->SetBounds(bounds_);
+}
+
+void Form::SetHeight(int outer_height) {
+  Rect bounds = bounds_;
+  bounds.height = outer_height;
+  ApplyBounds(bounds);
+}
+
+void Form::SetClientSize(int width, int height) {
+  const FrameExtent frame = application_.GetPlatform().DialogFrame();
+  Rect bounds = bounds_;
+  bounds.width = width + frame.left + frame.right;
+  bounds.height = height + frame.top + frame.bottom;
+  ApplyBounds(bounds);
+}
+
+Size Form::ClientSize() const {
+  const FrameExtent frame = application_.GetPlatform().DialogFrame();
+  return {bounds_.width - frame.left - frame.right, bounds_.height - frame.top - frame.bottom};
+}
+
+void Form::SetMinimumSize(int width, int height) {
+  minimum_ = {width, height};
+  ApplyBounds(bounds_);
+}
+
+void Form::CenterOnScreen() {
+  const Size screen = application_.GetPlatform().ScreenSize();
+  Rect bounds = bounds_;
+  bounds.left = (screen.width - bounds.width) / 2;
+  bounds.top = (screen.height - bounds.height) / 2;
+  ApplyBounds(bounds);
+}
+
+void Form::Show() {
+  if (!shown_before_) {
+    shown_before_ = true;
+    if (position_ == FormPosition::ScreenCenter) CenterOnScreen();
+  }
+  visible_ = true;
+  peer_->SetVisible(true);
+}
+
+void Form::Hide() {
+  visible_ = false;
+  peer_->SetVisible(false);
+}
+
+void Form::BringToFront() { peer_->BringToFront(); }
+
+void Form::Close() {
+  Hide();
+  if (application_.MainForm() == this) application_.Terminate();
+}
+
+void Form::PressEnter() {
+  for (Control* control : controls_) {
+    auto* button = dynamic_cast<Button*>(control);
+    if (button != nullptr && button->IsDefault()) {
+      button->Click();
+      return;
+    }
+  }
+}
+
+bool Form::PressAccelerator(char key) {
+  const char wanted =
+      static_cast<char>(std::tolower(static_cast<unsigned char>(key)));
+  for (Control* control : controls_) {
+    auto* button = dynamic_cast<Button*>(control);
+    if (button != nullptr && button->Usable() && button->AcceleratorKey() == wanted) {
+      button->Click();
+      return true;
+    }
+  }
+  return false;
+}
+
+void Form::NotifyMoved(int left, int top) {
+  bounds_.left = left;
+  bounds_.top = top;
+}
+
+void Form::AddControl(Control& control) { controls_.push_back(&control); }
+
+void Form::RemoveControl(Control& control) { std::erase(controls_, &control); }
+
+void Form::RunOnCreate() { application_.Dispatch(*this, OnCreate); }
+
+}  // namespace ui

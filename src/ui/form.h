@@ -1,0 +1,86 @@
+// A top-level window with a fixed dialog frame: caption, outer size, first-show centring,
+// show/hide/close, the default button (Enter) and button accelerators (Alt+letter).
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/component.h"
+#include "ui/geometry.h"
+#include "ui/platform.h"
+
+namespace ui {
+
+class Application;
+class Control;
+
+enum class FormPosition {
+  Designed,      // stays where its bounds put it
+  ScreenCenter,  // centred on the screen when first shown
+};
+
+class Form : public Component {
+ public:
+  Form(Application& application, std::string name);
+  ~Form() override;
+
+  Application& App() const { return application_; }
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+
+  FormPosition Position() const { return position_; }
+  void SetPosition(FormPosition position) { position_ = position; }
+
+  // Outer bounds in screen coordinates, frame included.
+  const Rect& Bounds() const { return bounds_; }
+  int Height() const { return bounds_.height; }
+  void SetHeight(int outer_height);
+  void SetClientSize(int width, int height);
+  Size ClientSize() const;
+  void SetMinimumSize(int width, int height);
+  void CenterOnScreen();
+
+  bool Visible() const { return visible_; }
+  void Show();
+  void Hide();
+  void BringToFront();
+  // Hides the form; closing the main form terminates the application.
+  void Close();
+
+  // Enter: clicks the default button, if it can be clicked.
+  void PressEnter();
+  // Alt+key: clicks the first usable button whose caption marks that key with "&".
+  bool PressAccelerator(char key);
+
+  NotifyEvent OnCreate;
+
+  // For the peer: the user or the system moved the window.
+  void NotifyMoved(int left, int top);
+  // For controls: membership in the form's list of controls, in creation order.
+  void AddControl(Control& control);
+  void RemoveControl(Control& control);
+  const std::vector<Control*>& Controls() const { return controls_; }
+
+  FormPeer& Peer() { return *peer_; }
+
+ protected:
+  // The last step of creating a form: runs OnCreate through the dispatch boundary.
+  void RunOnCreate();
+
+ private:
+  void ApplyBounds(const Rect& bounds);
+
+  Application& application_;
+  std::unique_ptr<FormPeer> peer_;
+  std::vector<Control*> controls_;
+  std::string caption_;
+  FormPosition position_ = FormPosition::Designed;
+  Rect bounds_;
+  Size minimum_;
+  bool visible_ = false;
+  bool shown_before_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,61 @@
+// Peers that keep everything in memory, so tests can drive whole forms without a window system.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/form.h"
+#include "ui/platform.h"
+
+namespace ui::headless {
+
+// What a control peer was last told.
+struct ControlState {
+  Rect bounds;
+  std::string text;
+  bool visible = false;
+  bool enabled = false;
+  bool is_default = false;
+  int focus_requests = 0;
+};
+
+struct ErrorBox {
+  std::string text;
+  std::string caption;
+};
+
+class HeadlessPlatform : public Platform {
+ public:
+  std::unique_ptr<FormPeer> CreateFormPeer(Form& form) override;
+  std::unique_ptr<ButtonPeer> CreateButtonPeer(Button& button) override;
+  std::unique_ptr<PopupMenuPeer> CreatePopupMenuPeer(PopupMenu& menu) override;
+  std::unique_ptr<TimerPeer> CreateTimerPeer(Timer& timer) override;
+
+  Size ScreenSize() const override { return screen; }
+  FrameExtent DialogFrame() const override { return frame; }
+  void ShowErrorBox(const std::string& text, const std::string& caption) override;
+  void RunMessageLoop() override;
+  void PostQuit() override { quit_posted = true; }
+
+  // Settings a test may change before creating components.
+  Size screen{1024, 768};
+  FrameExtent frame{3, 22, 3, 3};
+  // Runs inside RunMessageLoop, standing in for the user's actions while the loop runs.
+  std::function<void()> loop_script;
+
+  // What happened.
+  std::vector<ErrorBox> error_boxes;
+  bool quit_posted = false;
+  int loops_run = 0;
+  std::map<std::string, ControlState> controls;  // by component name
+  std::map<std::string, Rect> form_bounds;       // by form name
+  std::map<std::string, bool> form_visible;
+  std::map<std::string, std::string> form_caption;
+  std::map<std::string, unsigned> running_timers;  // name -> interval
+  std::vector<std::string> popups;                 // names of menus popped up
+  std::map<std::string, Form*> forms;              // live forms, for loop scripts
+};
+
+}  // namespace ui::headless
