@@ -14,19 +14,37 @@ Form::Form(Application& application, std::string name)
       application_(application),
       peer_(application.GetPlatform().CreateFormPeer(*this)) {}
 
-Form::~Form() = default;
+Form::~Form() { DestroyWindowHandle(); }
+
+void Form::DestroyWindowHandle() {
+  if (peer_ == nullptr) return;
+  peer_.reset();
+  const auto listeners = destroy_listeners_;  // a listener may remove itself
+  for (const auto& [key, listener] : listeners) listener();
+}
+
+int Form::AddDestroyListener(DestroyListener listener) {
+  destroy_listeners_.emplace_back(next_listener_key_, std::move(listener));
+  return next_listener_key_++;
+}
+
+void Form::RemoveDestroyListener(int key) {
+  std::erase_if(destroy_listeners_, [key](const auto& entry) { return entry.first == key; });
+}
 
 void Form::SetCaption(std::string caption) {
   caption_ = std::move(caption);
-  peer_->SetCaption(caption_);
+  if (peer_) peer_->SetCaption(caption_);
 }
 
 void Form::ApplyBounds(const Rect& bounds) {
   bounds_ = bounds;
   bounds_.width = std::max(bounds_.width, minimum_.width);
   bounds_.height = std::max(bounds_.height, minimum_.height);
-  peer_->SetBounds(bounds_);
+  if (peer_) peer_->SetBounds(bounds_);
 }
+
+void Form::SetBounds(const Rect& outer) { ApplyBounds(outer); }
 
 void Form::SetHeight(int outer_height) {
   Rect bounds = bounds_;
@@ -66,15 +84,17 @@ void Form::Show() {
     if (position_ == FormPosition::ScreenCenter) CenterOnScreen();
   }
   visible_ = true;
-  peer_->SetVisible(true);
+  if (peer_) peer_->SetVisible(true);
 }
 
 void Form::Hide() {
   visible_ = false;
-  peer_->SetVisible(false);
+  if (peer_) peer_->SetVisible(false);
 }
 
-void Form::BringToFront() { peer_->BringToFront(); }
+void Form::BringToFront() {
+  if (peer_) peer_->BringToFront();
+}
 
 void Form::Close() {
   Hide();

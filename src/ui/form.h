@@ -2,8 +2,10 @@
 // show/hide/close, the default button (Enter) and button accelerators (Alt+letter).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/component.h"
@@ -14,6 +16,8 @@ namespace ui {
 
 class Application;
 class Control;
+
+enum class WindowState { Normal, Minimized, Maximized };
 
 enum class FormPosition {
   Designed,      // stays where its bounds put it
@@ -27,6 +31,9 @@ class Form : public Component {
 
   Application& App() const { return application_; }
 
+  // The form's class name, as the framework would report it.
+  virtual std::string ClassName() const { return "TForm"; }
+
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
 
@@ -36,11 +43,14 @@ class Form : public Component {
   // Outer bounds in screen coordinates, frame included.
   const Rect& Bounds() const { return bounds_; }
   int Height() const { return bounds_.height; }
+  void SetBounds(const Rect& outer);
   void SetHeight(int outer_height);
   void SetClientSize(int width, int height);
   Size ClientSize() const;
   void SetMinimumSize(int width, int height);
   void CenterOnScreen();
+
+  WindowState State() const { return state_; }
 
   bool Visible() const { return visible_; }
   void Show();
@@ -56,14 +66,23 @@ class Form : public Component {
 
   NotifyEvent OnCreate;
 
-  // For the peer: the user or the system moved the window.
+  // For the peer: the user or the system moved the window, or minimised or maximised it.
   void NotifyMoved(int left, int top);
+  void NotifyWindowState(WindowState state) { state_ = state; }
+
+  // Destroys the window, then tells the listeners: they run after the window has handled its
+  // own destruction. Forms call it first thing in their destructor; later calls do nothing.
+  void DestroyWindowHandle();
+  bool HasWindowHandle() const { return peer_ != nullptr; }
+  using DestroyListener = std::function<void()>;
+  // Returns a key for RemoveDestroyListener.
+  int AddDestroyListener(DestroyListener listener);
+  void RemoveDestroyListener(int key);
   // For controls: membership in the form's list of controls, in creation order.
   void AddControl(Control& control);
   void RemoveControl(Control& control);
   const std::vector<Control*>& Controls() const { return controls_; }
 
-  FormPeer& Peer() { return *peer_; }
 
  protected:
   // The last step of creating a form: runs OnCreate through the dispatch boundary.
@@ -75,6 +94,9 @@ class Form : public Component {
   Application& application_;
   std::unique_ptr<FormPeer> peer_;
   std::vector<Control*> controls_;
+  std::vector<std::pair<int, DestroyListener>> destroy_listeners_;
+  int next_listener_key_ = 1;
+  WindowState state_ = WindowState::Normal;
   std::string caption_;
   FormPosition position_ = FormPosition::Designed;
   Rect bounds_;
