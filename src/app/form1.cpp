@@ -4,7 +4,7 @@
 namespace app {
 
 TForm1::TForm1(ui::Application& application)
-    : Form(application, "Form1"),
+    : Form(application, "Form1", "TForm1"),
       BOk1(*this, "BOk1"),
       BExit1(*this, "BExit1"),
       PopupMenu1(*this, "PopupMenu1"),

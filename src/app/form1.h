@@ -14,8 +14,6 @@ class TForm1 : public ui::Form {
   // The window goes before the components, so they see it destroyed while they still exist.
   ~TForm1() override { DestroyWindowHandle(); }
 
-  std::string ClassName() const override { return "TForm1"; }
-
   // Components, in the order the form creates them.
   ui::Button BOk1;
   ui::Button BExit1;

@@ -9,9 +9,10 @@
 
 namespace ui {
 
-Form::Form(Application& application, std::string name)
+Form::Form(Application& application, std::string name, std::string class_name)
     : Component(std::move(name)),
       application_(application),
+      class_name_(std::move(class_name)),
       peer_(application.GetPlatform().CreateFormPeer(*this)) {}
 
 Form::~Form() { DestroyWindowHandle(); }

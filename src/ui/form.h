@@ -26,13 +26,13 @@ enum class FormPosition {
 
 class Form : public Component {
  public:
-  Form(Application& application, std::string name);
+  // The class name is the one the framework would report, e.g. "TForm1"; the window class too.
+  Form(Application& application, std::string name, std::string class_name = "TForm");
   ~Form() override;
 
   Application& App() const { return application_; }
 
-  // The form's class name, as the framework would report it.
-  virtual std::string ClassName() const { return "TForm"; }
+  const std::string& ClassName() const { return class_name_; }
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
@@ -92,6 +92,7 @@ class Form : public Component {
   void ApplyBounds(const Rect& bounds);
 
   Application& application_;
+  std::string class_name_;
   std::unique_ptr<FormPeer> peer_;
   std::vector<Control*> controls_;
   std::vector<std::pair<int, DestroyListener>> destroy_listeners_;

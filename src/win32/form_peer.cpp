@@ -1,0 +1,127 @@
+// Form peer: a top-level window with a fixed dialog frame whose messages reach the form.
+#include <exception>
+#include <string>
+
+#include "ui/application.h"
+#include "ui/form.h"
+#include "win32/control_peer.h"
+#include "win32/peers.h"
+#include "win32/platform.h"
+
+namespace win32 {
+namespace {
+
+class FormPeer : public ui::FormPeer {
+ public:
+  FormPeer(Win32Platform& platform, ui::Form& form) : platform_(platform), form_(form) {
+    const std::string class_name = form.ClassName();
+    RegisterClassOnce(class_name);
+    const ui::Rect& b = form.Bounds();
+    window_.reset(CreateWindowExA(Win32Platform::kFormExStyle, class_name.c_str(),
+                                  form.Caption().c_str(), Win32Platform::kFormStyle, b.left,
+                                  b.top, b.width, b.height, nullptr, nullptr,
+                                  platform.Instance(), this));
+    platform_.RegisterFormWindow(form_, window_.get());
+  }
+
+  ~FormPeer() override {
+    platform_.UnregisterFormWindow(form_);
+    SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
+  }
+
+  void SetCaption(const std::string& caption) override {
+    SetWindowTextA(window_.get(), caption.c_str());
+  }
+  void SetBounds(const ui::Rect& b) override {
+    SetWindowPos(window_.get(), nullptr, b.left, b.top, b.width, b.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  void SetVisible(bool visible) override {
+    ShowWindow(window_.get(), visible ? SW_SHOW : SW_HIDE);
+  }
+  void BringToFront() override {
+    BringWindowToTop(window_.get());
+    SetForegroundWindow(window_.get());
+  }
+
+ private:
+  void RegisterClassOnce(const std::string& class_name) {
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExA(platform_.Instance(), class_name.c_str(), &existing)) return;
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &FormPeer::WindowProc;
+    wc.hInstance = platform_.Instance();
+    wc.hIcon = LoadIconA(platform_.Instance(), MAKEINTRESOURCEA(1));
+    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = class_name.c_str();
+    RegisterClassExA(&wc);
+  }
+
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+      auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
+      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* peer = reinterpret_cast<FormPeer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (peer == nullptr) return DefWindowProcA(window, message, wparam, lparam);
+    // No exception may cross into the system's code.
+    try {
+      LRESULT result = 0;
+      if (peer->Handle(window, message, wparam, lparam, result)) return result;
+    } catch (const std::exception& error) {
+      peer->form_.App().ShowException(error.what());
+      return 0;
+    }
+    return DefWindowProcA(window, message, wparam, lparam);
+  }
+
+  bool Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+    switch (message) {
+      case WM_COMMAND:
+        if (lparam != 0) {
+          if (ChildWindow* child = ChildWindow::FromWindow(reinterpret_cast<HWND>(lparam))) {
+            child->HandleCommand(HIWORD(wparam));
+          }
+        } else if (LOWORD(wparam) == IDOK) {
+          form_.PressEnter();  // Enter, routed by the dialog manager
+        }
+        return true;
+      case WM_CLOSE:
+        form_.Close();
+        return true;
+      case WM_MOVE: {
+        RECT r;
+        GetWindowRect(window, &r);
+        form_.NotifyMoved(r.left, r.top);
+        return false;
+      }
+      case WM_SIZE:
+        form_.NotifyWindowState(wparam == SIZE_MINIMIZED   ? ui::WindowState::Minimized
+                                : wparam == SIZE_MAXIMIZED ? ui::WindowState::Maximized
+                                                           : ui::WindowState::Normal);
+        return false;
+      case WM_ENDSESSION:
+        // The user's log-on is ending: leave the loop, save nothing.
+        if (wparam) form_.App().Terminate();
+        return true;
+      default:
+        result = 0;
+        return false;
+    }
+  }
+
+  Win32Platform& platform_;
+  ui::Form& form_;
+  UniqueWindow window_;
+};
+
+}  // namespace
+
+std::unique_ptr<ui::FormPeer> MakeFormPeer(Win32Platform& platform, ui::Form& form) {
+  return std::make_unique<FormPeer>(platform, form);
+}
+
+}  // namespace win32

@@ -1,0 +1,10 @@
+// The executable's entry: builds the Win32 platform and runs the program on it.
+#include <windows.h>
+
+#include "app/program.h"
+#include "win32/platform.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  win32::Win32Platform platform(instance);
+  return app::RunProgram(platform);
+}

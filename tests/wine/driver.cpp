@@ -1,0 +1,111 @@
+// Wine test driver: one command per run, results printed as lines, exit code 0 on success.
+//
+//   vdriver find CLASS TITLE TIMEOUT_MS      describe the window and its controls
+//   vdriver wait-hidden CLASS TITLE TIMEOUT_MS
+//   vdriver wait-gone CLASS TITLE TIMEOUT_MS
+//   vdriver click CLASS TITLE TEXT           click the child control captioned TEXT
+//   vdriver key CLASS TITLE KEY              post a key to the window: return, escape, alt+C
+//   vdriver close CLASS TITLE                post WM_CLOSE
+//   vdriver screen                           print the screen size
+//   vdriver list                             describe every top-level window
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "driver_windows.h"
+
+namespace {
+
+int Fail(const std::string& why) {
+  std::printf("error: %s\n", why.c_str());
+  return 1;
+}
+
+HWND Window(char** argv) { return driver::FindTopLevel(argv[2], argv[3]); }
+
+int Find(char** argv) {
+  HWND window = driver::WaitTopLevel(argv[2], argv[3], std::strtoul(argv[4], nullptr, 10));
+  if (window == nullptr) return Fail("no window");
+  std::printf("%s\n", driver::Describe(window).c_str());
+  for (HWND child : driver::Children(window)) {
+    std::printf("  %s\n", driver::Describe(child).c_str());
+  }
+  return 0;
+}
+
+template <typename Done>
+int WaitFor(char** argv, Done done) {
+  const DWORD timeout = std::strtoul(argv[4], nullptr, 10);
+  const DWORD start = GetTickCount();
+  while (!done(Window(argv))) {
+    if (GetTickCount() - start >= timeout) return Fail("timeout");
+    Sleep(50);
+  }
+  std::printf("ok\n");
+  return 0;
+}
+
+int Click(char** argv) {
+  HWND window = Window(argv);
+  if (window == nullptr) return Fail("no window");
+  HWND control = driver::FindChildByText(window, argv[4]);
+  if (control == nullptr) return Fail("no control");
+  PostMessageA(control, BM_CLICK, 0, 0);
+  std::printf("clicked\n");
+  return 0;
+}
+
+int Key(char** argv) {
+  HWND window = Window(argv);
+  if (window == nullptr) return Fail("no window");
+  const std::string key = argv[4];
+  HWND target = window;
+  if (key == "return" || key == "escape") {
+    const WPARAM vk = key == "return" ? VK_RETURN : VK_ESCAPE;
+    PostMessageA(target, WM_KEYDOWN, vk, 1);
+    PostMessageA(target, WM_KEYUP, vk, 0xC0000001);
+  } else if (key.size() == 5 && key.starts_with("alt+")) {
+    // Alt held: the context bit (29) of a system character.
+    PostMessageA(target, WM_SYSCHAR, static_cast<unsigned char>(key[4]), 0x20000001);
+  } else {
+    return Fail("unknown key");
+  }
+  std::printf("sent\n");
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string command = argc > 1 ? argv[1] : "";
+  if (command == "screen") {
+    std::printf("screen=%dx%d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    return 0;
+  }
+  if (command == "list") {
+    for (HWND window : driver::TopLevelWindows()) {
+      std::printf("%s\n", driver::Describe(window).c_str());
+    }
+    return 0;
+  }
+  if (argc < 4) return Fail("usage: see the comment at the top of driver.cpp");
+  if (command == "find" && argc == 5) return Find(argv);
+  if (command == "wait-hidden" && argc == 5) {
+    return WaitFor(argv, [](HWND w) { return w != nullptr && !IsWindowVisible(w); });
+  }
+  if (command == "wait-gone" && argc == 5) {
+    return WaitFor(argv, [](HWND w) { return w == nullptr; });
+  }
+  if (command == "click" && argc == 5) return Click(argv);
+  if (command == "key" && argc == 5) return Key(argv);
+  if (command == "close") {
+    HWND window = Window(argv);
+    if (window == nullptr) return Fail("no window");
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    std::printf("closed\n");
+    return 0;
+  }
+  return Fail("unknown command " + command);
+}
