@@ -5,6 +5,8 @@ Usage: run_wine_tests.py BUILD_DIR [TEST_NAME_SUBSTRING]
 Runs inside its own network namespace (re-executing itself under `unshare --net`).
 Ends with the line "N passed, N failed".
 """
+import glob
+import importlib
 import os
 import sys
 import time
@@ -13,9 +15,11 @@ import traceback
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import winehost  # noqa: E402
-import test_main_window  # noqa: E402
 
-TEST_MODULES = [test_main_window]
+HERE = os.path.dirname(os.path.abspath(__file__))
+# Every test_*.py beside this file; each test is a function test_*(host).
+TEST_MODULES = [importlib.import_module(os.path.basename(p)[:-3])
+                for p in sorted(glob.glob(os.path.join(HERE, 'test_*.py')))]
 
 
 def main():
