@@ -6,10 +6,10 @@
 
 namespace app {
 
-int RunProgram(ui::Platform& platform) {
+int RunProgram(ui::Platform& platform, const Services& services) {
   ui::Application application(platform);
   application.SetTitle("Vardeko");
-  TForm1 form(application);
+  TForm1 form(application, services);
   application.SetMainForm(form);
   application.Run();
   return 0;

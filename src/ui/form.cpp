@@ -12,8 +12,10 @@ namespace ui {
 Form::Form(Application& application, std::string name, std::string class_name)
     : Component(std::move(name)),
       application_(application),
-      class_name_(std::move(class_name)),
-      peer_(application.GetPlatform().CreateFormPeer(*this)) {}
+      class_name_(std::move(class_name)) {
+  // Made last: the peer reads the form's properties.
+  peer_ = application.GetPlatform().CreateFormPeer(*this);
+}
 
 Form::~Form() { DestroyWindowHandle(); }
 

@@ -11,6 +11,7 @@ namespace ui {
 
 class Form;
 class Button;
+class Grid;
 class PopupMenu;
 class Timer;
 
@@ -40,6 +41,14 @@ class ButtonPeer : public ControlPeer {
   virtual void SetDefault(bool is_default) = 0;
 };
 
+class GridPeer : public ControlPeer {
+ public:
+  // Re-reads the row count, columns and every cell from the grid's source.
+  virtual void Reload() = 0;
+  // Shows the source's current row and the grid's current column as the current cell.
+  virtual void ShowCurrentCell() = 0;
+};
+
 class PopupMenuPeer {
  public:
   virtual ~PopupMenuPeer() = default;
@@ -60,6 +69,7 @@ class Platform {
 
   virtual std::unique_ptr<FormPeer> CreateFormPeer(Form& form) = 0;
   virtual std::unique_ptr<ButtonPeer> CreateButtonPeer(Button& button) = 0;
+  virtual std::unique_ptr<GridPeer> CreateGridPeer(Grid& grid) = 0;
   virtual std::unique_ptr<PopupMenuPeer> CreatePopupMenuPeer(PopupMenu& menu) = 0;
   virtual std::unique_ptr<TimerPeer> CreateTimerPeer(Timer& timer) = 0;
 

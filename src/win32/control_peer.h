@@ -21,6 +21,8 @@ class ChildWindow {
   virtual ~ChildWindow();
   // A WM_COMMAND notification the control sent to its parent.
   virtual void HandleCommand(WORD /*code*/) {}
+  // A WM_NOTIFY the control sent to its parent; true when handled, with the message's result.
+  virtual bool HandleNotify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
 
   // The peer behind a child window, or null for windows that are not ours.
   static ChildWindow* FromWindow(HWND window);

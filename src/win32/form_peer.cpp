@@ -89,6 +89,11 @@ class FormPeer : public ui::FormPeer {
           form_.PressEnter();  // Enter, routed by the dialog manager
         }
         return true;
+      case WM_NOTIFY: {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lparam);
+        ChildWindow* child = ChildWindow::FromWindow(header.hwndFrom);
+        return child != nullptr && child->HandleNotify(header, result);
+      }
       case WM_CLOSE:
         form_.Close();
         return true;

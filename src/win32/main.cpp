@@ -2,9 +2,13 @@
 #include <windows.h>
 
 #include "app/program.h"
+#include "win32/file_system.h"
+#include "win32/locale.h"
 #include "win32/platform.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   win32::Win32Platform platform(instance);
-  return app::RunProgram(platform);
+  win32::FileSystem files;
+  win32::Locale locale;
+  return app::RunProgram(platform, {files, locale});
 }

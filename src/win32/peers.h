@@ -11,6 +11,7 @@ class Win32Platform;
 
 std::unique_ptr<ui::FormPeer> MakeFormPeer(Win32Platform& platform, ui::Form& form);
 std::unique_ptr<ui::ButtonPeer> MakeButtonPeer(Win32Platform& platform, ui::Button& button);
+std::unique_ptr<ui::GridPeer> MakeGridPeer(Win32Platform& platform, ui::Grid& grid);
 std::unique_ptr<ui::PopupMenuPeer> MakePopupMenuPeer(Win32Platform& platform, ui::PopupMenu& menu);
 std::unique_ptr<ui::TimerPeer> MakeTimerPeer(Win32Platform& platform, ui::Timer& timer);
 

@@ -1,6 +1,9 @@
 // Win32 platform: shared font, utility window, message loop and the standard error box.
 #include "win32/platform.h"
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "ui/timer.h"
 #include "win32/peers.h"
 
@@ -12,6 +15,8 @@ constexpr char kUtilityClass[] = "VardekoUtilityWindow";
 }  // namespace
 
 Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
   // The form's design font: "MS Sans Serif", 11 pixels high.
   font_.reset(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -36,6 +41,9 @@ std::unique_ptr<ui::FormPeer> Win32Platform::CreateFormPeer(ui::Form& form) {
 }
 std::unique_ptr<ui::ButtonPeer> Win32Platform::CreateButtonPeer(ui::Button& button) {
   return MakeButtonPeer(*this, button);
+}
+std::unique_ptr<ui::GridPeer> Win32Platform::CreateGridPeer(ui::Grid& grid) {
+  return MakeGridPeer(*this, grid);
 }
 std::unique_ptr<ui::PopupMenuPeer> Win32Platform::CreatePopupMenuPeer(ui::PopupMenu& menu) {
   return MakePopupMenuPeer(*this, menu);

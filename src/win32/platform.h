@@ -22,6 +22,7 @@ class Win32Platform : public ui::Platform {
 
   std::unique_ptr<ui::FormPeer> CreateFormPeer(ui::Form& form) override;
   std::unique_ptr<ui::ButtonPeer> CreateButtonPeer(ui::Button& button) override;
+  std::unique_ptr<ui::GridPeer> CreateGridPeer(ui::Grid& grid) override;
   std::unique_ptr<ui::PopupMenuPeer> CreatePopupMenuPeer(ui::PopupMenu& menu) override;
   std::unique_ptr<ui::TimerPeer> CreateTimerPeer(ui::Timer& timer) override;
 

@@ -6,6 +6,8 @@
 //   vdriver click CLASS TITLE TEXT           click the child control captioned TEXT
 //   vdriver key CLASS TITLE KEY              post a key to the window: return, escape, alt+C
 //   vdriver close CLASS TITLE                post WM_CLOSE
+//   vdriver grid CLASS TITLE                 print the list view's titles, cells and focused row
+//   vdriver click-cell CLASS TITLE ROW COL   click a cell of the list view
 //   vdriver screen                           print the screen size
 //   vdriver list                             describe every top-level window
 #include <windows.h>
@@ -14,6 +16,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "driver_listview.h"
 #include "driver_windows.h"
 
 namespace {
@@ -76,6 +79,41 @@ int Key(char** argv) {
   return 0;
 }
 
+HWND ListView(char** argv) {
+  HWND window = Window(argv);
+  if (window == nullptr) return nullptr;
+  for (HWND child : driver::Children(window)) {
+    if (driver::ClassOf(child) == "SysListView32") return child;
+  }
+  return nullptr;
+}
+
+int Grid(char** argv) {
+  HWND list = ListView(argv);
+  if (list == nullptr) return Fail("no list view");
+  const driver::ListViewContents contents = driver::ReadListView(list);
+  std::string line = "titles";
+  for (const std::string& title : contents.titles) line += "|" + title;
+  std::printf("%s\n", line.c_str());
+  for (const auto& row : contents.cells) {
+    line = "row";
+    for (const std::string& cell : row) line += "|" + cell;
+    std::printf("%s\n", line.c_str());
+  }
+  std::printf("focused=%d\n", contents.focused_row);
+  return 0;
+}
+
+int ClickCell(char** argv) {
+  HWND list = ListView(argv);
+  if (list == nullptr) return Fail("no list view");
+  if (!driver::ClickListViewCell(list, std::atoi(argv[4]), std::atoi(argv[5]))) {
+    return Fail("no such cell");
+  }
+  std::printf("clicked\n");
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -100,6 +138,8 @@ int main(int argc, char** argv) {
   }
   if (command == "click" && argc == 5) return Click(argv);
   if (command == "key" && argc == 5) return Key(argv);
+  if (command == "grid") return Grid(argv);
+  if (command == "click-cell" && argc == 6) return ClickCell(argv);
   if (command == "close") {
     HWND window = Window(argv);
     if (window == nullptr) return Fail("no window");

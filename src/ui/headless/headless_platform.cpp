@@ -3,6 +3,7 @@
 
 #include "ui/button.h"
 #include "ui/form.h"
+#include "ui/grid.h"
 #include "ui/popup_menu.h"
 #include "ui/timer.h"
 
@@ -36,6 +37,55 @@ class ButtonState : public ButtonPeer {
   ControlState& s_;
 };
 
+class GridView : public GridPeer, public TextMeasure {
+ public:
+  GridView(HeadlessPlatform& platform, Grid& grid)
+      : grid_(grid), control_(platform.controls[grid.Name()]), s_(platform.grids[grid.Name()]),
+        char_width_(platform.char_width) {}
+  void SetBounds(const Rect& bounds) override { control_.bounds = bounds; }
+  void SetText(const std::string& text) override { control_.text = text; }
+  void SetVisible(bool visible) override { control_.visible = visible; }
+  void SetEnabled(bool enabled) override { control_.enabled = enabled; }
+  void SetFocus() override {
+    ++control_.focus_requests;
+    grid_.NotifyFocus(true);
+  }
+
+  void Reload() override {
+    ++s_.reloads;
+    s_.titles.clear();
+    s_.widths.clear();
+    s_.cells.clear();
+    const GridSource* source = grid_.Source();
+    if (source != nullptr) {
+      for (int c = 0; c < source->ColumnCount(); ++c) {
+        const GridColumnView column = source->Column(c, *this);
+        s_.titles.push_back(column.title);
+        s_.widths.push_back(column.width);
+      }
+      for (int r = 0; r < source->RowCount(); ++r) {
+        auto& row = s_.cells.emplace_back();
+        for (int c = 0; c < source->ColumnCount(); ++c) row.push_back(source->CellText(r, c));
+      }
+    }
+    ShowCurrentCell();
+  }
+  void ShowCurrentCell() override {
+    s_.current_row = grid_.Source() != nullptr ? grid_.Source()->CurrentRow() : -1;
+    s_.current_column = grid_.CurrentColumn();
+    s_.highlighted = grid_.Focused() && s_.current_row >= 0;
+  }
+  int TextWidth(std::string_view text) const override {
+    return static_cast<int>(text.size()) * char_width_;
+  }
+
+ private:
+  Grid& grid_;
+  ControlState& control_;
+  GridState& s_;
+  int char_width_;
+};
+
 class MenuState : public PopupMenuPeer {
  public:
   MenuState(HeadlessPlatform& platform, const std::string& name) : p_(platform), name_(name) {}
@@ -66,6 +116,10 @@ std::unique_ptr<FormPeer> HeadlessPlatform::CreateFormPeer(Form& form) {
 
 std::unique_ptr<ButtonPeer> HeadlessPlatform::CreateButtonPeer(Button& button) {
   return std::make_unique<ButtonState>(controls[button.Name()]);
+}
+
+std::unique_ptr<GridPeer> HeadlessPlatform::CreateGridPeer(Grid& grid) {
+  return std::make_unique<GridView>(*this, grid);
 }
 
 std::unique_ptr<PopupMenuPeer> HeadlessPlatform::CreatePopupMenuPeer(PopupMenu& menu) {

@@ -21,6 +21,17 @@ struct ControlState {
   int focus_requests = 0;
 };
 
+// What a grid peer shows: titles and cells as read at the last reload, and the current cell.
+struct GridState {
+  std::vector<std::string> titles;
+  std::vector<int> widths;
+  std::vector<std::vector<std::string>> cells;  // by row, then column
+  int current_row = -1;
+  int current_column = 0;
+  bool highlighted = false;  // the current cell is drawn in the selection colours
+  int reloads = 0;
+};
+
 struct ErrorBox {
   std::string text;
   std::string caption;
@@ -30,6 +41,7 @@ class HeadlessPlatform : public Platform {
  public:
   std::unique_ptr<FormPeer> CreateFormPeer(Form& form) override;
   std::unique_ptr<ButtonPeer> CreateButtonPeer(Button& button) override;
+  std::unique_ptr<GridPeer> CreateGridPeer(Grid& grid) override;
   std::unique_ptr<PopupMenuPeer> CreatePopupMenuPeer(PopupMenu& menu) override;
   std::unique_ptr<TimerPeer> CreateTimerPeer(Timer& timer) override;
 
@@ -40,6 +52,7 @@ class HeadlessPlatform : public Platform {
   void PostQuit() override { quit_posted = true; }
 
   // Settings a test may change before creating components.
+  int char_width = 6;  // every character measures this many pixels
   Size screen{1024, 768};
   FrameExtent frame{3, 22, 3, 3};
   // Runs inside RunMessageLoop, standing in for the user's actions while the loop runs.
@@ -50,6 +63,7 @@ class HeadlessPlatform : public Platform {
   bool quit_posted = false;
   int loops_run = 0;
   std::map<std::string, ControlState> controls;  // by component name
+  std::map<std::string, GridState> grids;        // by component name
   std::map<std::string, Rect> form_bounds;       // by form name
   std::map<std::string, bool> form_visible;
   std::map<std::string, std::string> form_caption;

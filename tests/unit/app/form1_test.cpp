@@ -4,11 +4,16 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
+#include "fakes/fake_file_system.h"
+#include "fakes/fake_locale.h"
 #include "ui/headless/headless_platform.h"
 
 namespace {
 
 struct Form1Test : ::testing::Test {
+  fakes::FakeFileSystem files;
+  fakes::FakeLocale locale;
+  app::Services services{files, locale};
   ui::headless::HeadlessPlatform platform;
   ui::Application application{platform};
 
@@ -16,7 +21,7 @@ struct Form1Test : ::testing::Test {
 };
 
 TEST_F(Form1Test, DesignPropertiesAndCollapsedHeightAfterCreation) {
-  app::TForm1 form(application);
+  app::TForm1 form(application, services);
   EXPECT_EQ(form.Caption(), "Vardeko");
   EXPECT_EQ(form.ClientSize().width, 457);
   EXPECT_EQ(form.Height(), 265);
@@ -35,7 +40,7 @@ TEST_F(Form1Test, DesignPropertiesAndCollapsedHeightAfterCreation) {
 }
 
 TEST_F(Form1Test, EnterActsAsOkAndHidesTheWindow) {
-  app::TForm1 form(application);
+  app::TForm1 form(application, services);
   application.SetMainForm(form);
   form.Show();
   form.PressEnter();
@@ -57,7 +62,7 @@ TEST_F(Form1Test, ExitSavesNothingYetHidesAndEndsTheProgramWithCodeZero) {
       }
       EXPECT_FALSE(form.Visible());
     };
-    EXPECT_EQ(app::RunProgram(loop_platform), 0);
+    EXPECT_EQ(app::RunProgram(loop_platform, services), 0);
     EXPECT_TRUE(loop_platform.quit_posted);
     EXPECT_EQ(loop_platform.loops_run, 1);
     EXPECT_EQ(loop_platform.form_caption["Form1"], "Vardeko");
@@ -66,7 +71,7 @@ TEST_F(Form1Test, ExitSavesNothingYetHidesAndEndsTheProgramWithCodeZero) {
 }
 
 TEST_F(Form1Test, SettingShowsTheHiddenWindowWhereItWas) {
-  app::TForm1 form(application);
+  app::TForm1 form(application, services);
   form.Show();
   form.NotifyMoved(5, 6);
   form.BOk1.Click();
