@@ -2,13 +2,17 @@
 #pragma once
 
 #include "os/file_system.h"
+#include "os/icmp_client.h"
 #include "os/locale.h"
+#include "os/network_drives.h"
 
 namespace app {
 
 struct Services {
   os::FileSystem& files;
   const os::Locale& locale;
+  os::NetworkDrives& drives;
+  os::IcmpClientFactory& icmp;
 };
 
 }  // namespace app

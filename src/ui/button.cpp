@@ -6,8 +6,8 @@
 
 namespace ui {
 
-Button::Button(Form& owner, std::string name)
-    : Control(owner, std::move(name)),
+Button::Button(Form& owner, std::string name, GroupBox* parent)
+    : Control(owner, std::move(name), parent),
       peer_(owner.App().GetPlatform().CreateButtonPeer(*this)) {
   AttachPeer(*peer_);
 }

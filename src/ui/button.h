@@ -10,7 +10,7 @@ namespace ui {
 
 class Button : public Control {
  public:
-  Button(Form& owner, std::string name);
+  Button(Form& owner, std::string name, GroupBox* parent = nullptr);
 
   bool IsDefault() const { return default_; }
   void SetDefault(bool is_default);

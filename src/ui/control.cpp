@@ -4,10 +4,12 @@
 #include <cctype>
 
 #include "ui/form.h"
+#include "ui/group_box.h"
 
 namespace ui {
 
-Control::Control(Form& owner, std::string name) : Component(std::move(name)), owner_(owner) {
+Control::Control(Form& owner, std::string name, GroupBox* parent)
+    : Component(std::move(name)), owner_(owner), parent_(parent) {
   owner_.AddControl(*this);
 }
 
@@ -41,9 +43,13 @@ void Control::SetEnabled(bool enabled) {
   if (peer_ != nullptr) peer_->SetEnabled(enabled_);
 }
 
+bool Control::Showing() const { return visible_ && (parent_ == nullptr || parent_->Showing()); }
+
 void Control::SetFocus() {
-  if (peer_ != nullptr) peer_->SetFocus();
+  if (peer_ != nullptr && TakesFocus() && Usable()) peer_->SetFocus();
 }
+
+bool Control::Focused() const { return owner_.ActiveControl() == this; }
 
 char Control::AcceleratorKey() const {
   for (std::size_t i = 0; i + 1 < caption_.size(); ++i) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "ui/application.h"
 #include "ui/button.h"
@@ -117,8 +118,9 @@ void Form::PressEnter() {
 bool Form::PressAccelerator(char key) {
   const char wanted =
       static_cast<char>(std::tolower(static_cast<unsigned char>(key)));
-  for (Control* control : controls_) {
-    auto* button = dynamic_cast<Button*>(control);
+  // Later controls first: "C&lose" wins over a "De&lete" made before it.
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    auto* button = dynamic_cast<Button*>(*it);
     if (button != nullptr && button->Usable() && button->AcceleratorKey() == wanted) {
       button->Click();
       return true;
@@ -134,7 +136,33 @@ void Form::NotifyMoved(int left, int top) {
 
 void Form::AddControl(Control& control) { controls_.push_back(&control); }
 
-void Form::RemoveControl(Control& control) { std::erase(controls_, &control); }
+void Form::RemoveControl(Control& control) {
+  std::erase(controls_, &control);
+  if (active_control_ == &control) active_control_ = nullptr;
+  if (last_focused_ == &control) last_focused_ = nullptr;
+}
+
+void Form::RestoreFocus() {
+  if (last_focused_ != nullptr && last_focused_->Usable()) {
+    last_focused_->SetFocus();
+    return;
+  }
+  for (Control* control : controls_) {
+    if (control->TakesFocus() && control->Usable()) {
+      control->SetFocus();
+      return;
+    }
+  }
+}
+
+void Form::NotifyFocusChanged(Control* now_focused) {
+  if (now_focused == active_control_) return;
+  if (now_focused != nullptr) last_focused_ = now_focused;
+  Control* before = std::exchange(active_control_, now_focused);
+  // Exit and enter behaviour of controls runs as the user's event.
+  if (before != nullptr) application_.Dispatch([before] { before->FocusLost(); });
+  if (now_focused != nullptr) application_.Dispatch([now_focused] { now_focused->FocusGained(); });
+}
 
 void Form::RunOnCreate() { application_.Dispatch(*this, OnCreate); }
 

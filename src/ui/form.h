@@ -61,7 +61,8 @@ class Form : public Component {
 
   // Enter: clicks the default button, if it can be clicked.
   void PressEnter();
-  // Alt+key: clicks the first usable button whose caption marks that key with "&".
+  // Alt+key: clicks the usable button whose caption marks that key with "&"; when several do,
+  // the one created last.
   bool PressAccelerator(char key);
 
   NotifyEvent OnCreate;
@@ -83,6 +84,13 @@ class Form : public Component {
   void RemoveControl(Control& control);
   const std::vector<Control*>& Controls() const { return controls_; }
 
+  // The control with the keyboard focus, if any. Peers report focus changes here.
+  Control* ActiveControl() const { return active_control_; }
+  // When the window becomes active: the focus goes back to the control that had it, or to the
+  // first control that can take it.
+  void RestoreFocus();
+  void NotifyFocusChanged(Control* now_focused);
+
 
  protected:
   // The last step of creating a form: runs OnCreate through the dispatch boundary.
@@ -95,6 +103,8 @@ class Form : public Component {
   std::string class_name_;
   std::unique_ptr<FormPeer> peer_;
   std::vector<Control*> controls_;
+  Control* active_control_ = nullptr;
+  Control* last_focused_ = nullptr;  // kept while the window is inactive
   std::vector<std::pair<int, DestroyListener>> destroy_listeners_;
   int next_listener_key_ = 1;
   WindowState state_ = WindowState::Normal;

@@ -58,9 +58,8 @@ void Grid::PressKey(Key key, int page_rows) {
   ClickCell(row, current_column_);
 }
 
-void Grid::NotifyFocus(bool focused) {
-  focused_ = focused;
-  peer_->ShowCurrentCell();
-}
+void Grid::FocusGained() { peer_->ShowCurrentCell(); }
+
+void Grid::FocusLost() { peer_->ShowCurrentCell(); }
 
 }  // namespace ui

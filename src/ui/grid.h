@@ -80,20 +80,20 @@ class Grid : public Control {
 
   // The current cell's column; the row is the source's current row.
   int CurrentColumn() const { return current_column_; }
-  bool Focused() const { return focused_; }
 
   // User input, from the peer or a test: a click on a cell, arrow keys, focus changes.
   void ClickCell(int row, int column);
   enum class Key : std::uint8_t { Up, Down, Left, Right, Home, End, PageUp, PageDown };
   void PressKey(Key key, int page_rows = 10);
-  void NotifyFocus(bool focused);
+  // The highlight shows only while the grid has the focus.
+  void FocusGained() override;
+  void FocusLost() override;
 
  private:
   std::unique_ptr<GridPeer> peer_;
   GridSource* source_ = nullptr;
   GridColors colors_;
   int current_column_ = 0;
-  bool focused_ = false;
 };
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/geometry.h"
 
@@ -11,7 +12,11 @@ namespace ui {
 
 class Form;
 class Button;
+class ComboBox;
+class Edit;
 class Grid;
+class GroupBox;
+class Label;
 class PopupMenu;
 class Timer;
 
@@ -39,6 +44,21 @@ class ControlPeer {
 class ButtonPeer : public ControlPeer {
  public:
   virtual void SetDefault(bool is_default) = 0;
+};
+
+class EditPeer : public ControlPeer {
+ public:
+  virtual void SetPasswordChar(char password_char) = 0;  // 0: text shown as it is
+  virtual void SetReadOnly(bool read_only) = 0;
+  virtual void SetRightAligned(bool right) = 0;
+  // Selects `length` characters from `start`.
+  virtual void Select(int start, int length) = 0;
+};
+
+class ComboBoxPeer : public ControlPeer {
+ public:
+  virtual void SetItems(const std::vector<std::string>& items) = 0;
+  virtual void SetItemIndex(int index) = 0;  // -1: none selected
 };
 
 class GridPeer : public ControlPeer {
@@ -70,6 +90,10 @@ class Platform {
   virtual std::unique_ptr<FormPeer> CreateFormPeer(Form& form) = 0;
   virtual std::unique_ptr<ButtonPeer> CreateButtonPeer(Button& button) = 0;
   virtual std::unique_ptr<GridPeer> CreateGridPeer(Grid& grid) = 0;
+  virtual std::unique_ptr<EditPeer> CreateEditPeer(Edit& edit) = 0;
+  virtual std::unique_ptr<ComboBoxPeer> CreateComboBoxPeer(ComboBox& combo) = 0;
+  virtual std::unique_ptr<ControlPeer> CreateLabelPeer(Label& label) = 0;
+  virtual std::unique_ptr<ControlPeer> CreateGroupBoxPeer(GroupBox& group) = 0;
   virtual std::unique_ptr<PopupMenuPeer> CreatePopupMenuPeer(PopupMenu& menu) = 0;
   virtual std::unique_ptr<TimerPeer> CreateTimerPeer(Timer& timer) = 0;
 
@@ -77,6 +101,8 @@ class Platform {
   // Frame of a fixed dialog window without system menu.
   virtual FrameExtent DialogFrame() const = 0;
 
+  // The system's default sound, for refused input.
+  virtual void Beep() = 0;
   // A modal box with an error icon and one OK button.
   virtual void ShowErrorBox(const std::string& text, const std::string& caption) = 0;
   // Runs until PostQuit; returns at once if PostQuit came before.

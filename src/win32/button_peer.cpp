@@ -10,7 +10,7 @@ namespace {
 class ButtonPeer : public ControlPeerBase<ui::ButtonPeer> {
  public:
   ButtonPeer(Win32Platform& platform, ui::Button& button) : button_(button) {
-    CreateChild(platform, button, "BUTTON", WS_TABSTOP | BS_PUSHBUTTON);
+    CreateChild(platform, button, "BUTTON", WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY);
   }
 
   void SetDefault(bool is_default) override {
@@ -18,6 +18,7 @@ class ButtonPeer : public ControlPeerBase<ui::ButtonPeer> {
   }
   void HandleCommand(WORD code) override {
     if (code == BN_CLICKED) button_.Click();
+    if (code == BN_SETFOCUS || code == BN_KILLFOCUS) ReportFocus(button_, code == BN_SETFOCUS);
   }
 
  private:

@@ -26,9 +26,14 @@ class ChildWindow {
 
   // The peer behind a child window, or null for windows that are not ours.
   static ChildWindow* FromWindow(HWND window);
+  // Hands WM_COMMAND and WM_NOTIFY of child controls to their peers; true when handled.
+  static bool RouteToChild(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
 
  protected:
-  // Creates the child window on the owner form's window and links it to this peer.
+  // Tells the form that this control gained or lost the keyboard focus.
+  static void ReportFocus(ui::Control& control, bool gained);
+  // Creates the child window on its parent's window (the group box or the form) and links it to
+  // this peer.
   HWND CreateChild(Win32Platform& platform, const ui::Control& control, const char* window_class,
                    DWORD style, DWORD ex_style = 0);
 

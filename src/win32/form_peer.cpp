@@ -81,19 +81,21 @@ class FormPeer : public ui::FormPeer {
   bool Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
     switch (message) {
       case WM_COMMAND:
-        if (lparam != 0) {
-          if (ChildWindow* child = ChildWindow::FromWindow(reinterpret_cast<HWND>(lparam))) {
-            child->HandleCommand(HIWORD(wparam));
-          }
-        } else if (LOWORD(wparam) == IDOK) {
-          form_.PressEnter();  // Enter, routed by the dialog manager
+        // Enter, routed by the dialog manager; no control uses the IDOK or IDCANCEL ids.
+        if (LOWORD(wparam) == IDOK) {
+          form_.PressEnter();
+          return true;
         }
-        return true;
-      case WM_NOTIFY: {
-        const auto& header = *reinterpret_cast<const NMHDR*>(lparam);
-        ChildWindow* child = ChildWindow::FromWindow(header.hwndFrom);
-        return child != nullptr && child->HandleNotify(header, result);
-      }
+        if (LOWORD(wparam) == IDCANCEL) return true;  // the window has no cancel button
+        return ChildWindow::RouteToChild(message, wparam, lparam, result);
+      case WM_NOTIFY:
+        return ChildWindow::RouteToChild(message, wparam, lparam, result);
+      case WM_ACTIVATE:
+        if (LOWORD(wparam) != WA_INACTIVE && !IsIconic(window)) {
+          form_.RestoreFocus();
+          return true;
+        }
+        return false;
       case WM_CLOSE:
         form_.Close();
         return true;

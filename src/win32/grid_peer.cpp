@@ -104,7 +104,7 @@ class GridPeer : public ControlPeerBase<ui::GridPeer>, public ui::TextMeasure {
       }
       case NM_SETFOCUS:
       case NM_KILLFOCUS:
-        grid_.NotifyFocus(header.code == NM_SETFOCUS);
+        ReportFocus(grid_, header.code == NM_SETFOCUS);
         return true;
       default:
         return false;

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "ui/form.h"
 #include "ui/timer.h"
 #include "win32/peers.h"
 
@@ -45,6 +46,18 @@ std::unique_ptr<ui::ButtonPeer> Win32Platform::CreateButtonPeer(ui::Button& butt
 std::unique_ptr<ui::GridPeer> Win32Platform::CreateGridPeer(ui::Grid& grid) {
   return MakeGridPeer(*this, grid);
 }
+std::unique_ptr<ui::EditPeer> Win32Platform::CreateEditPeer(ui::Edit& edit) {
+  return MakeEditPeer(*this, edit);
+}
+std::unique_ptr<ui::ComboBoxPeer> Win32Platform::CreateComboBoxPeer(ui::ComboBox& combo) {
+  return MakeComboBoxPeer(*this, combo);
+}
+std::unique_ptr<ui::ControlPeer> Win32Platform::CreateLabelPeer(ui::Label& label) {
+  return MakeLabelPeer(*this, label);
+}
+std::unique_ptr<ui::ControlPeer> Win32Platform::CreateGroupBoxPeer(ui::GroupBox& group) {
+  return MakeGroupBoxPeer(*this, group);
+}
 std::unique_ptr<ui::PopupMenuPeer> Win32Platform::CreatePopupMenuPeer(ui::PopupMenu& menu) {
   return MakePopupMenuPeer(*this, menu);
 }
@@ -72,8 +85,14 @@ void Win32Platform::RunMessageLoop() {
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     // Forms get dialog keyboard handling: Tab, Enter for the default button, Alt+letter.
     HWND root = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-    if (root != nullptr && dialog_windows_.contains(root) && IsDialogMessageA(root, &msg)) {
-      continue;
+    const auto form = forms_by_window_.find(root);
+    if (form != forms_by_window_.end()) {
+      // Alt+letter follows the form's own rule (usable buttons only), the same on every system.
+      if (msg.message == WM_SYSCHAR) {
+        if (!form->second->PressAccelerator(static_cast<char>(msg.wParam))) MessageBeep(MB_OK);
+        continue;
+      }
+      if (IsDialogMessageA(root, &msg)) continue;
     }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
@@ -87,15 +106,20 @@ HWND Win32Platform::WindowOf(const ui::Form& form) const {
   return it == form_windows_.end() ? nullptr : it->second;
 }
 
-void Win32Platform::RegisterFormWindow(const ui::Form& form, HWND window) {
+void Win32Platform::RegisterFormWindow(ui::Form& form, HWND window) {
   form_windows_[&form] = window;
-  dialog_windows_.insert(window);
+  forms_by_window_[window] = &form;
+}
+
+HWND Win32Platform::ContainerWindow(const ui::Control& container) const {
+  const auto it = container_windows_.find(&container);
+  return it == container_windows_.end() ? nullptr : it->second;
 }
 
 void Win32Platform::UnregisterFormWindow(const ui::Form& form) {
   const auto it = form_windows_.find(&form);
   if (it == form_windows_.end()) return;
-  dialog_windows_.erase(it->second);
+  forms_by_window_.erase(it->second);
   form_windows_.erase(it);
 }
 

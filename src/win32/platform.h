@@ -4,13 +4,13 @@
 #include <windows.h>
 
 #include <map>
-#include <set>
 
 #include "ui/platform.h"
 #include "win32/handles.h"
 
 namespace ui {
 class Application;
+class Control;
 }
 
 namespace win32 {
@@ -23,11 +23,16 @@ class Win32Platform : public ui::Platform {
   std::unique_ptr<ui::FormPeer> CreateFormPeer(ui::Form& form) override;
   std::unique_ptr<ui::ButtonPeer> CreateButtonPeer(ui::Button& button) override;
   std::unique_ptr<ui::GridPeer> CreateGridPeer(ui::Grid& grid) override;
+  std::unique_ptr<ui::EditPeer> CreateEditPeer(ui::Edit& edit) override;
+  std::unique_ptr<ui::ComboBoxPeer> CreateComboBoxPeer(ui::ComboBox& combo) override;
+  std::unique_ptr<ui::ControlPeer> CreateLabelPeer(ui::Label& label) override;
+  std::unique_ptr<ui::ControlPeer> CreateGroupBoxPeer(ui::GroupBox& group) override;
   std::unique_ptr<ui::PopupMenuPeer> CreatePopupMenuPeer(ui::PopupMenu& menu) override;
   std::unique_ptr<ui::TimerPeer> CreateTimerPeer(ui::Timer& timer) override;
 
   ui::Size ScreenSize() const override;
   ui::FrameExtent DialogFrame() const override;
+  void Beep() override { MessageBeep(MB_OK); }
   void ShowErrorBox(const std::string& text, const std::string& caption) override;
   void RunMessageLoop() override;
   void PostQuit() override;
@@ -36,13 +41,21 @@ class Win32Platform : public ui::Platform {
   HFONT DefaultFont() const { return static_cast<HFONT>(font_.get()); }
   // The window of a form that has a Win32 peer; null otherwise.
   HWND WindowOf(const ui::Form& form) const;
+  // The window of a group box, which holds its controls.
+  HWND ContainerWindow(const ui::Control& container) const;
+  void RegisterContainer(const ui::Control& container, HWND window) {
+    container_windows_[&container] = window;
+  }
+  void UnregisterContainer(const ui::Control& container) { container_windows_.erase(&container); }
   // A hidden window for timers and messages that belong to no form.
   HWND UtilityWindow() const { return utility_window_.get(); }
-  // A new identifier for a child control or a timer.
+  // A new identifier for a child control.
   UINT_PTR NextId() { return next_id_++; }
+  // A new timer identifier: 1 for the first timer made, 2 for the next...
+  UINT_PTR NextTimerId() { return next_timer_id_++; }
 
   // Bookkeeping for the form peers.
-  void RegisterFormWindow(const ui::Form& form, HWND window);
+  void RegisterFormWindow(ui::Form& form, HWND window);
   void UnregisterFormWindow(const ui::Form& form);
   void RegisterTimer(UINT_PTR id, ui::Timer& timer) { timers_[id] = &timer; }
   void UnregisterTimer(UINT_PTR id) { timers_.erase(id); }
@@ -59,9 +72,11 @@ class Win32Platform : public ui::Platform {
   UniqueGdiObject font_;
   UniqueWindow utility_window_;
   std::map<const ui::Form*, HWND> form_windows_;
-  std::set<HWND> dialog_windows_;
+  std::map<HWND, ui::Form*> forms_by_window_;
+  std::map<const ui::Control*, HWND> container_windows_;
   std::map<UINT_PTR, ui::Timer*> timers_;
   UINT_PTR next_id_ = 100;  // clear of IDOK, IDCANCEL and the other dialog ids
+  UINT_PTR next_timer_id_ = 1;
 };
 
 }  // namespace win32

@@ -9,7 +9,7 @@ namespace {
 class TimerPeer : public ui::TimerPeer {
  public:
   TimerPeer(Win32Platform& platform, ui::Timer& timer)
-      : platform_(platform), id_(platform.NextId()) {
+      : platform_(platform), id_(platform.NextTimerId()) {
     platform_.RegisterTimer(id_, timer);
   }
   ~TimerPeer() override {

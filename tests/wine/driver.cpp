@@ -6,6 +6,8 @@
 //   vdriver click CLASS TITLE TEXT           click the child control captioned TEXT
 //   vdriver key CLASS TITLE KEY              post a key to the window: return, escape, alt+C
 //   vdriver close CLASS TITLE                post WM_CLOSE
+//   vdriver type CLASS TITLE N TEXT          type TEXT into the N-th edit (0-based, creation order)
+//   vdriver select-item CLASS TITLE N ITEM   choose item ITEM in the N-th drop-down list
 //   vdriver grid CLASS TITLE                 print the list view's titles, cells and focused row
 //   vdriver click-cell CLASS TITLE ROW COL   click a cell of the list view
 //   vdriver screen                           print the screen size
@@ -88,6 +90,39 @@ HWND ListView(char** argv) {
   return nullptr;
 }
 
+// The N-th child of a window class, in creation order.
+HWND NthChild(char** argv, const char* window_class) {
+  HWND window = Window(argv);
+  if (window == nullptr) return nullptr;
+  int wanted = std::atoi(argv[4]);
+  for (HWND child : driver::Children(window)) {
+    if (_stricmp(driver::ClassOf(child).c_str(), window_class) == 0 && wanted-- == 0) return child;
+  }
+  return nullptr;
+}
+
+int Type(char** argv) {
+  HWND edit = NthChild(argv, "Edit");
+  if (edit == nullptr) return Fail("no such edit");
+  for (const char* c = argv[5]; *c != '\0'; ++c) {
+    PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(*c), 1);
+  }
+  std::printf("typed\n");
+  return 0;
+}
+
+int SelectItem(char** argv) {
+  HWND combo = NthChild(argv, "ComboBox");
+  if (combo == nullptr) return Fail("no such drop-down list");
+  const int item = std::atoi(argv[5]);
+  SendMessageA(combo, CB_SETCURSEL, item, 0);
+  // What the list itself sends when the user picks an item.
+  SendMessageA(GetParent(combo), WM_COMMAND,
+               MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  std::printf("selected\n");
+  return 0;
+}
+
 int Grid(char** argv) {
   HWND list = ListView(argv);
   if (list == nullptr) return Fail("no list view");
@@ -139,6 +174,8 @@ int main(int argc, char** argv) {
   if (command == "click" && argc == 5) return Click(argv);
   if (command == "key" && argc == 5) return Key(argv);
   if (command == "grid") return Grid(argv);
+  if (command == "type" && argc == 6) return Type(argv);
+  if (command == "select-item" && argc == 6) return SelectItem(argv);
   if (command == "click-cell" && argc == 6) return ClickCell(argv);
   if (command == "close") {
     HWND window = Window(argv);

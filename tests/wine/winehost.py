@@ -4,6 +4,7 @@ Everything a test starts runs inside a network namespace of its own with only lo
 traffic leaves the machine; processes are ended by the PIDs this module started.
 """
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -116,3 +117,156 @@ class WineHost:
         if not lines:
             raise AssertionError(f'driver {args} printed nothing: did the Win32 program run?')
         return lines
+
+    # -- the connection monitor: test tool and stand-in file server ----------------------------
+
+    def run_netcheck(self, *args, timeout=60):
+        """Runs netcheck.exe once; returns its output lines (it always prints at least one)."""
+        tool = os.path.join(self.build_dir, 'tests', 'wine', 'netcheck.exe')
+        done = subprocess.run(['wine', tool, *args], env=self.env, capture_output=True,
+                              text=True, timeout=timeout)
+        lines = done.stdout.splitlines()
+        if done.returncode != 0 or not lines:
+            raise AssertionError(f'netcheck {args} failed ({done.returncode}): {lines} '
+                                 f'{done.stderr[-2000:]}')
+        return lines
+
+    def start_netcheck(self, *args):
+        """Starts netcheck.exe with pipes on standard input and output; returns the Popen."""
+        tool = os.path.join(self.build_dir, 'tests', 'wine', 'netcheck.exe')
+        return subprocess.Popen(['wine', tool, *args], env=self.env, text=True, bufsize=1,
+                                stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                stderr=subprocess.DEVNULL)
+
+    def provider_folder(self):
+        """Unix path of the folder that holds the test network provider and its files."""
+        return os.path.join(self.prefix, 'drive_c', 'vardeko-netprov')
+
+    def install_network_provider(self):
+        """Registers the test network provider (vnetprov.dll) in the prefix, once per run.
+
+        mpr reads the provider list when it loads, so only programs started afterwards see it.
+        """
+        if getattr(self, '_provider_installed', False):
+            return
+        folder = self.provider_folder()
+        os.makedirs(folder, exist_ok=True)
+        shutil.copy(os.path.join(self.build_dir, 'tests', 'wine', 'provider', 'vnetprov.dll'),
+                    folder)
+        services = r'HKLM\System\CurrentControlSet\Services\VardekoTestNet\NetworkProvider'
+        for key, name, data in (
+                (services, 'ProviderPath', self.windows_path(os.path.join(folder, 'vnetprov.dll'))),
+                (services, 'Name', 'Vardeko Test Network'),
+                (r'HKLM\System\CurrentControlSet\Control\NetworkProvider\Order', 'ProviderOrder',
+                 'VardekoTestNet')):
+            subprocess.run(['wine', 'reg', 'add', key, '/v', name, '/d', data, '/f'],
+                           env=self.env, check=True, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL)
+        self._provider_installed = True
+
+    def share_folder(self, server, share):
+        """Unix path of the folder a drive connected to \\\\server\\share shows."""
+        return os.path.join(self.prefix, 'dosdevices', 'unc', server, share)
+
+    def serve_shares(self, shares):
+        """Makes the stand-in file server offer these (server, share, user, password) shares only.
+
+        Installs the provider if needed, writes its table and creates each share's folder.
+        """
+        self.install_network_provider()
+        lines = []
+        for server, share, user, password in shares:
+            os.makedirs(self.share_folder(server, share), exist_ok=True)
+            lines.append(f'{server}\t{share}\t{user}\t{password}\r\n')
+        with open(os.path.join(self.provider_folder(), 'vnetshares.txt'), 'w') as table:
+            table.writelines(lines)
+
+    def provider_calls(self, clear=False):
+        """The calls the provider logged so far, one line each; `clear` starts a new log."""
+        log = os.path.join(self.provider_folder(), 'vnetcalls.log')
+        lines = []
+        if os.path.exists(log):
+            with open(log) as f:
+                lines = f.read().splitlines()
+            if clear:
+                os.remove(log)
+        return lines
+
+    @property
+    def echo_filter(self):
+        """The network namespace's EchoFilter, made on first use."""
+        if getattr(self, '_echo_filter', None) is None:
+            self._echo_filter = EchoFilter()
+        return self._echo_filter
+
+
+class EchoFilter:
+    """nft rules on the input hook of the current network namespace.
+
+    Counts ICMP echo requests, in all and per address; drops them for silent addresses, so that
+    such a host times out as a switched-off server does (a drop on the output hook would make the
+    send itself fail instead); and answers them with "host unreachable" for unreachable ones.
+    """
+    TABLE = 'vardeko_echo'
+
+    def __init__(self):
+        self._counted = set()
+        self._listed = {}  # address -> the set it is in: silent or unreachable
+        self._nft(f'''
+            add table ip {self.TABLE}
+            add chain ip {self.TABLE} input {{ type filter hook input priority 0 ; }}
+            add set ip {self.TABLE} silent {{ type ipv4_addr ; }}
+            add set ip {self.TABLE} unreachable {{ type ipv4_addr ; }}
+            add counter ip {self.TABLE} echo_all
+            add rule ip {self.TABLE} input icmp type echo-request counter name echo_all
+            add rule ip {self.TABLE} input ip daddr @silent icmp type echo-request drop
+            add rule ip {self.TABLE} input ip daddr @unreachable icmp type echo-request reject with icmp type host-unreachable
+        ''')
+
+    @staticmethod
+    def _nft(script):
+        done = subprocess.run(['nft', '-f', '-'], input=script, text=True, capture_output=True)
+        if done.returncode != 0:
+            raise RuntimeError(f'nft failed: {done.stderr.strip()}')
+
+    @staticmethod
+    def _counter_name(address):
+        return 'echo_' + address.replace('.', '_') if address else 'echo_all'
+
+    def count(self, address):
+        """Starts counting echo requests to the address (from 0), if not yet counted."""
+        if address in self._counted:
+            return
+        name = self._counter_name(address)
+        # Inserted at the head of the chain, so requests are counted before a drop.
+        self._nft(f'''
+            add counter ip {self.TABLE} {name}
+            insert rule ip {self.TABLE} input ip daddr {address} icmp type echo-request counter name {name}
+        ''')
+        self._counted.add(address)
+
+    def echo_requests(self, address=None):
+        """Echo requests that reached the input hook for the address (or for all) so far."""
+        if address is not None:
+            self.count(address)
+        done = subprocess.run(['nft', 'list', 'counter', 'ip', self.TABLE,
+                               self._counter_name(address)],
+                              capture_output=True, text=True, check=True)
+        return int(re.search(r'packets (\d+)', done.stdout).group(1))
+
+    def silence(self, address):
+        self._list(address, 'silent')
+
+    def unreachable(self, address):
+        self._list(address, 'unreachable')
+
+    def answer(self, address):
+        """The address answers echo requests again."""
+        listed = self._listed.pop(address, None)
+        if listed is not None:
+            self._nft(f'delete element ip {self.TABLE} {listed} {{ {address} }}')
+
+    def _list(self, address, listed):
+        self.answer(address)
+        self._nft(f'add element ip {self.TABLE} {listed} {{ {address} }}')
+        self._listed[address] = listed

@@ -2,6 +2,10 @@
 #include "ui/headless/headless_platform.h"
 
 #include "ui/button.h"
+#include "ui/combo_box.h"
+#include "ui/edit.h"
+#include "ui/group_box.h"
+#include "ui/label.h"
 #include "ui/form.h"
 #include "ui/grid.h"
 #include "ui/popup_menu.h"
@@ -23,18 +27,48 @@ class FormState : public FormPeer {
   std::string name_;
 };
 
-class ButtonState : public ButtonPeer {
+// Records what a control's peer is told; focus requests move the form's focus at once.
+template <typename PeerInterface>
+class ControlView : public PeerInterface {
  public:
-  explicit ButtonState(ControlState& state) : s_(state) {}
+  ControlView(Control& control, ControlState& state) : control_(control), s_(state) {}
   void SetBounds(const Rect& bounds) override { s_.bounds = bounds; }
   void SetText(const std::string& text) override { s_.text = text; }
   void SetVisible(bool visible) override { s_.visible = visible; }
   void SetEnabled(bool enabled) override { s_.enabled = enabled; }
-  void SetFocus() override { ++s_.focus_requests; }
-  void SetDefault(bool is_default) override { s_.is_default = is_default; }
+  void SetFocus() override {
+    ++s_.focus_requests;
+    control_.Owner().NotifyFocusChanged(&control_);
+  }
 
- private:
+ protected:
+  Control& control_;
   ControlState& s_;
+};
+
+class ButtonState : public ControlView<ButtonPeer> {
+ public:
+  using ControlView::ControlView;
+  void SetDefault(bool is_default) override { s_.is_default = is_default; }
+};
+
+class EditState : public ControlView<EditPeer> {
+ public:
+  using ControlView::ControlView;
+  void SetPasswordChar(char password_char) override { s_.password_char = password_char; }
+  void SetReadOnly(bool read_only) override { s_.read_only = read_only; }
+  void SetRightAligned(bool right) override { s_.right_aligned = right; }
+  void Select(int start, int length) override {
+    s_.selection_start = start;
+    s_.selection_length = length;
+  }
+};
+
+class ComboBoxState : public ControlView<ComboBoxPeer> {
+ public:
+  using ControlView::ControlView;
+  void SetItems(const std::vector<std::string>& items) override { s_.items = items; }
+  void SetItemIndex(int index) override { s_.item_index = index; }
 };
 
 class GridView : public GridPeer, public TextMeasure {
@@ -48,7 +82,7 @@ class GridView : public GridPeer, public TextMeasure {
   void SetEnabled(bool enabled) override { control_.enabled = enabled; }
   void SetFocus() override {
     ++control_.focus_requests;
-    grid_.NotifyFocus(true);
+    grid_.Owner().NotifyFocusChanged(&grid_);
   }
 
   void Reload() override {
@@ -115,7 +149,23 @@ std::unique_ptr<FormPeer> HeadlessPlatform::CreateFormPeer(Form& form) {
 }
 
 std::unique_ptr<ButtonPeer> HeadlessPlatform::CreateButtonPeer(Button& button) {
-  return std::make_unique<ButtonState>(controls[button.Name()]);
+  return std::make_unique<ButtonState>(button, controls[button.Name()]);
+}
+
+std::unique_ptr<EditPeer> HeadlessPlatform::CreateEditPeer(Edit& edit) {
+  return std::make_unique<EditState>(edit, controls[edit.Name()]);
+}
+
+std::unique_ptr<ComboBoxPeer> HeadlessPlatform::CreateComboBoxPeer(ComboBox& combo) {
+  return std::make_unique<ComboBoxState>(combo, controls[combo.Name()]);
+}
+
+std::unique_ptr<ControlPeer> HeadlessPlatform::CreateLabelPeer(Label& label) {
+  return std::make_unique<ControlView<ControlPeer>>(label, controls[label.Name()]);
+}
+
+std::unique_ptr<ControlPeer> HeadlessPlatform::CreateGroupBoxPeer(GroupBox& group) {
+  return std::make_unique<ControlView<ControlPeer>>(group, controls[group.Name()]);
 }
 
 std::unique_ptr<GridPeer> HeadlessPlatform::CreateGridPeer(Grid& grid) {

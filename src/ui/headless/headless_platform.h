@@ -19,6 +19,14 @@ struct ControlState {
   bool enabled = false;
   bool is_default = false;
   int focus_requests = 0;
+  // Edits and drop-down lists.
+  char password_char = 0;
+  bool read_only = false;
+  bool right_aligned = false;
+  int selection_start = 0;
+  int selection_length = 0;
+  std::vector<std::string> items;
+  int item_index = -1;
 };
 
 // What a grid peer shows: titles and cells as read at the last reload, and the current cell.
@@ -42,11 +50,16 @@ class HeadlessPlatform : public Platform {
   std::unique_ptr<FormPeer> CreateFormPeer(Form& form) override;
   std::unique_ptr<ButtonPeer> CreateButtonPeer(Button& button) override;
   std::unique_ptr<GridPeer> CreateGridPeer(Grid& grid) override;
+  std::unique_ptr<EditPeer> CreateEditPeer(Edit& edit) override;
+  std::unique_ptr<ComboBoxPeer> CreateComboBoxPeer(ComboBox& combo) override;
+  std::unique_ptr<ControlPeer> CreateLabelPeer(Label& label) override;
+  std::unique_ptr<ControlPeer> CreateGroupBoxPeer(GroupBox& group) override;
   std::unique_ptr<PopupMenuPeer> CreatePopupMenuPeer(PopupMenu& menu) override;
   std::unique_ptr<TimerPeer> CreateTimerPeer(Timer& timer) override;
 
   Size ScreenSize() const override { return screen; }
   FrameExtent DialogFrame() const override { return frame; }
+  void Beep() override { ++beeps; }
   void ShowErrorBox(const std::string& text, const std::string& caption) override;
   void RunMessageLoop() override;
   void PostQuit() override { quit_posted = true; }
@@ -61,6 +74,7 @@ class HeadlessPlatform : public Platform {
   // What happened.
   std::vector<ErrorBox> error_boxes;
   bool quit_posted = false;
+  int beeps = 0;
   int loops_run = 0;
   std::map<std::string, ControlState> controls;  // by component name
   std::map<std::string, GridState> grids;        // by component name

@@ -5,7 +5,9 @@
 
 #include "app/program.h"
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_icmp.h"
 #include "fakes/fake_locale.h"
+#include "fakes/fake_network_drives.h"
 #include "ui/headless/headless_platform.h"
 
 namespace {
@@ -13,7 +15,9 @@ namespace {
 struct Form1Test : ::testing::Test {
   fakes::FakeFileSystem files;
   fakes::FakeLocale locale;
-  app::Services services{files, locale};
+  fakes::FakeNetworkDrives drives;
+  fakes::FakeIcmp icmp;
+  app::Services services{files, locale, drives, icmp};
   ui::headless::HeadlessPlatform platform;
   ui::Application application{platform};
 
@@ -80,6 +84,38 @@ TEST_F(Form1Test, SettingShowsTheHiddenWindowWhereItWas) {
   EXPECT_TRUE(form.Visible());
   EXPECT_EQ(form.Bounds().left, 5);
   EXPECT_EQ(form.Height(), 265);
+}
+
+TEST_F(Form1Test, Timer1RunsTheMonitorCycleAndAnErrorEndsOnlyThatCycle) {
+  app::TForm1 form(application, services);
+  EXPECT_EQ(platform.running_timers.at("Timer1"), 10000u);
+  drives.OfferShare("\\\\srv\\data", "u", "p");
+  icmp.Standing("srv", fakes::EchoOutcome::Reply());
+  for (const char* host : {"srv", "gone"}) {
+    form.RxMemoryData1.Append();
+    form.RxMemoryData1.Assign("HostName", host);
+    form.RxMemoryData1.Assign("UserName", "u");
+    form.RxMemoryData1.Assign("Password", "p");
+    form.RxMemoryData1.Assign("UNC", "data");
+    form.RxMemoryData1.Assign("Drive", "M:");
+    form.RxMemoryData1.Assign("MaxPing", 5);
+    form.RxMemoryData1.Post();
+  }
+  form.RxMemoryData1.First();
+
+  icmp.fail_creation_from = 1;  // no ICMP client can be made: the cycle ends at record 1
+  form.Timer1.Tick();
+  ASSERT_EQ(platform.error_boxes.size(), 1u);
+  EXPECT_EQ(platform.grids["suiDBGrid1"].cells[0][1], "");
+
+  icmp.fail_creation_from.reset();
+  form.Timer1.Tick();
+  const auto& cells = platform.grids["suiDBGrid1"].cells;
+  EXPECT_EQ(cells[0], (std::vector<std::string>{"srv", "True", "0", "M:", "data", "True"}));
+  EXPECT_EQ(cells[1], (std::vector<std::string>{"gone", "False", "1", "M:", "data", ""}));
+  EXPECT_EQ(form.RxMemoryData1.RecNo(), 2) << "the last record is current after a cycle";
+  EXPECT_EQ(drives.connections.at("M:"), "\\\\srv\\data");
+  EXPECT_EQ(platform.error_boxes.size(), 1u);
 }
 
 }  // namespace
