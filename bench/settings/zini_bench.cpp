@@ -2,11 +2,10 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 
+#include "fakes/disk_file_system.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_locale.h"
 #include "settings/zini.h"
@@ -17,36 +16,6 @@
 namespace {
 
 constexpr int kKeys = 600;
-
-// Files on the local disk, replaced by a rename as the Win32 version does.
-class DiskFileSystem : public os::FileSystem {
- public:
-  bool FileExists(const std::string& path) const override {
-    return std::filesystem::is_regular_file(path);
-  }
-  bool FolderExists(const std::string& path) const override {
-    return !path.empty() && std::filesystem::is_directory(path);
-  }
-  void CreateEmptyFileIfMissing(const std::string& path) override {
-    if (!FileExists(path)) std::ofstream(path, std::ios::binary | std::ios::app);
-  }
-  std::string ReadWholeFile(const std::string& path) const override {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw os::FileError("Cannot read file \"" + path + "\"");
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  void ReplaceWholeFile(const std::string& path, const std::string& bytes) override {
-    const std::string temporary = path + ".tmp";
-    {
-      std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-      out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-      if (!out.flush()) throw os::FileError("Cannot write file \"" + path + "\"");
-    }
-    std::filesystem::rename(temporary, path);
-  }
-  std::string ExecutablePath() const override { return "/proc/self/exe"; }
-  std::optional<std::string> WindowsFolder() const override { return std::nullopt; }
-};
 
 void Measure(const char* what, int operations, const std::function<void()>& run) {
   const auto start = std::chrono::steady_clock::now();
@@ -104,7 +73,7 @@ int main() {
       ("vardeko_bench_" +
        std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
   std::filesystem::create_directories(folder);
-  DiskFileSystem disk;
+  fakes::DiskFileSystem disk(folder.string());
   Run("On disk", disk, (folder / "Vardeko.ini").string());
   std::filesystem::remove_all(folder);
   return 0;
