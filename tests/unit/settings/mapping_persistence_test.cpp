@@ -2,6 +2,7 @@
 #include "settings/mapping_persistence.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
