@@ -45,11 +45,23 @@ TForm1::TForm1(ui::Application& application, const Services& services)
       Exit2(PopupMenu1, "Exit2", "E&xit"),
       zIni1(*this, "zIni1", services.files, services.locale),
       Timer1(*this, "Timer1"),
+      acTrayIcon1(*this, "acTrayIcon1", services.desktop, services.sound),
+      acAppAutoRun1(*this, "acAppAutoRun1", services.desktop, services.registry, services.files),
+      acOnlyOne1(*this, "acOnlyOne1", services.desktop, services.registry, services.instances),
+      upgrade_prompts_(*this, services.desktop, services.registry, services.sound),
+      acAutoUpgrader1(*this, "acAutoUpgrader1", services.make_http_client(), services.shell,
+                      upgrade_prompts_),
+      acInfoBox1(*this, "acInfoBox1", services.desktop, services.registry, services.sound),
+      acCaptionButton1(*this, "acCaptionButton1", services.desktop),
       services_(services),
       monitor_(RxMemoryData1, services.icmp, services.drives, services.files) {
   SetDesignProperties();
   BindHandlers();
+  // The components finish loading: the tray keeps the window hidden, the single-instance check
+  // runs, and Timer1 is already running.
   zIni1.Loaded();
+  acTrayIcon1.Loaded();
+  acOnlyOne1.Loaded();
   RunOnCreate();
 }
 
@@ -83,6 +95,7 @@ void TForm1::SetDesignProperties() {
   zIni1.SetEncryptValues(true);
 
   Timer1.SetInterval(10000);
+  SetDesktopDesignProperties();
 }
 
 void TForm1::BindHandlers() {
@@ -93,7 +106,24 @@ void TForm1::BindHandlers() {
   Setting1.OnClick = [this](ui::Component& sender) { Setting1Click(sender); };
   Exit2.OnClick = [this](ui::Component& sender) { BExit1Click(sender); };
   Timer1.OnTimer = [this](ui::Component& sender) { Timer1Timer(sender); };
+  acCaptionButton1.OnClick = [this](ui::Component& sender) { acCaptionButton1Click(sender); };
   BindEditorHandlers();
+}
+
+void TForm1::SetDesktopDesignProperties() {
+  acTrayIcon1.SetStartMinimized(true);
+  acTrayIcon1.SetPopupMenu(&PopupMenu1);
+  acTrayIcon1.CaptionButton.SetBtnOrder(0);
+  acTrayIcon1.CaptionButton.SetHint("Minimize to System Tray");
+  acTrayIcon1.CaptionButton.SetXPStyleColor(ui::CaptionColor::kRed);
+  acAppAutoRun1.SetRunFor(desktop::TRunFor::rlLocalMachine);
+  acAppAutoRun1.CaptionButton.SetBtnOrder(1);
+  acAppAutoRun1.CaptionButton.SetHint("Auto-run at StartUp");
+  acInfoBox1.SetTitle("About");
+  acInfoBox1.SetSound("Open");
+  acCaptionButton1.SetBtnOrder(2);
+  acCaptionButton1.SetHint("Auto upgrade");
+  acCaptionButton1.SetGlyph(ui::CaptionGlyph::kUpgrade);
 }
 
 // The start-up sequence. An error in a step skips the steps after it (the dispatch boundary
@@ -101,13 +131,18 @@ void TForm1::BindHandlers() {
 void TForm1::FormCreate(ui::Component&) {
   SetHeight(kCollapsedHeight);
   LoadSettings();
-  // Next: show the tray icon, set the about text and tooltip, start the upgrade check, switch
-  // run-at-start-up on.
+  acTrayIcon1.MinimizeToTray();
+  const std::string version = acAutoUpgrader1.VersionNumber();
+  acInfoBox1.SetText("Vardeko\r\nVersion " + version +
+                     "\r\nKeeps your network drives connected.");
+  acTrayIcon1.SetHint("Vardeko Version " + version);
+  acAutoUpgrader1.CheckForUpgrade();
+  if (!acAppAutoRun1.AutoRun()) acAppAutoRun1.SetAutoRun(true);
 }
 
 void TForm1::BOk1Click(ui::Component&) {
   SaveSettings();
-  Hide();
+  acTrayIcon1.MinimizeToTray();
 }
 
 void TForm1::BExit1Click(ui::Component& sender) {
@@ -115,23 +150,24 @@ void TForm1::BExit1Click(ui::Component& sender) {
   Close();
 }
 
-void TForm1::Setting1Click(ui::Component&) {
-  Show();
-  BringToFront();
-}
+void TForm1::Setting1Click(ui::Component&) { acTrayIcon1.RestoreFromTray(); }
 
-void TForm1::About1Click(ui::Component&) {
-  // The about box comes with the desktop integration.
-}
+void TForm1::About1Click(ui::Component&) { acInfoBox1.Execute(true); }
+
+void TForm1::acCaptionButton1Click(ui::Component&) { acAutoUpgrader1.CheckForUpgrade(); }
 
 void TForm1::Timer1Timer(ui::Component&) { monitor_.Timer1Timer(); }
 
 void TForm1::Ping1EchoReply(ui::Component&, int outcome) { monitor_.Ping1EchoReply(outcome); }
 
 void TForm1::LoadSettings() {
-  settings::LoadSettings(zIni1, RxMemoryData1, services_.files, upgrade_url_);
+  std::string url = acAutoUpgrader1.InfoFileURL();
+  settings::LoadSettings(zIni1, RxMemoryData1, services_.files, url);
+  acAutoUpgrader1.SetInfoFileURL(std::move(url));
 }
 
-void TForm1::SaveSettings() { settings::SaveSettings(zIni1, RxMemoryData1, upgrade_url_); }
+void TForm1::SaveSettings() {
+  settings::SaveSettings(zIni1, RxMemoryData1, acAutoUpgrader1.InfoFileURL());
+}
 
 }  // namespace app

@@ -3,6 +3,12 @@
 
 #include <string>
 
+#include "app/desktop/app_auto_run.h"
+#include "app/desktop/caption_button.h"
+#include "app/desktop/info_box.h"
+#include "app/desktop/info_box_prompts.h"
+#include "app/desktop/only_one.h"
+#include "app/desktop/tray_icon.h"
 #include "app/services.h"
 #include "mappings/data_source.h"
 #include "mappings/memory_data.h"
@@ -20,6 +26,7 @@
 #include "ui/number_edit.h"
 #include "ui/popup_menu.h"
 #include "ui/timer.h"
+#include "upgrade/auto_upgrader.h"
 
 namespace app {
 
@@ -69,6 +76,17 @@ class TForm1 : public ui::Form, public settings::IniStoreRegistry {
   ui::MenuItem Exit2;
   settings::TzIni zIni1;
   ui::Timer Timer1;
+  desktop::TacTrayIcon acTrayIcon1;
+  desktop::TacAppAutoRun acAppAutoRun1;
+  desktop::TacOnlyOne acOnlyOne1;
+
+ private:
+  desktop::InfoBoxPrompts upgrade_prompts_;  // the upgrade check's boxes; outlives the check
+
+ public:
+  upgrade::TacAutoUpgrader acAutoUpgrader1;
+  desktop::TacInfoBox acInfoBox1;
+  desktop::TacCaptionButton acCaptionButton1;
 
   // Handlers.
   void FormCreate(ui::Component& sender);
@@ -76,6 +94,7 @@ class TForm1 : public ui::Form, public settings::IniStoreRegistry {
   void BExit1Click(ui::Component& sender);
   void Setting1Click(ui::Component& sender);
   void About1Click(ui::Component& sender);
+  void acCaptionButton1Click(ui::Component& sender);
   // One monitor cycle every 10 seconds; a tick that falls due during a cycle is dropped.
   void Timer1Timer(ui::Component& sender);
   // Applies one probe outcome to the current record (the cycle calls it for every record).
@@ -95,13 +114,11 @@ class TForm1 : public ui::Form, public settings::IniStoreRegistry {
   void Save();
   void Load();
 
-  // Where the upgrade information is read; stored in the settings file.
-  const std::string& UpgradeUrl() const { return upgrade_url_; }
-
  private:
   enum class EditorMode { Add, Edit, Delete };
 
   void SetDesignProperties();
+  void SetDesktopDesignProperties();
   void SetEditorDesignProperties();
   void BindHandlers();
   void BindEditorHandlers();
@@ -115,7 +132,6 @@ class TForm1 : public ui::Form, public settings::IniStoreRegistry {
 
   const Services services_;
   monitor::ConnectionMonitor monitor_;
-  std::string upgrade_url_ = "http://www.vardeko.com/download/Vardeko/Vardeko.inf";
 };
 
 // Outer heights of the window: the list and the command row only, and with the editor panel.

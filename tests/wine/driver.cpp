@@ -12,12 +12,14 @@
 //   vdriver click-cell CLASS TITLE ROW COL   click a cell of the list view
 //   vdriver screen                           print the screen size
 //   vdriver list                             describe every top-level window
+//   tray, tray menu, title-bar buttons and more: see driver_desktop.h
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "driver_desktop.h"
 #include "driver_listview.h"
 #include "driver_windows.h"
 
@@ -153,6 +155,7 @@ int ClickCell(char** argv) {
 
 int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
+  if (const auto code = driver::DesktopCommand(argc, argv)) return *code;
   if (command == "screen") {
     std::printf("screen=%dx%d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     return 0;

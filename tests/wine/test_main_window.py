@@ -29,11 +29,29 @@ def wait_exit(proc, timeout=30):
         raise AssertionError('Vardeko.exe did not end')
 
 
+def show_from_tray(host):
+    """Brings the hidden main window back with "&Setting" from the tray icon's menu."""
+    host.run_driver('tray-wait', '1', '20000')
+    host.run_driver('tray-click', '0', 'right')
+    host.run_driver('menu-keys', 's', '10000')
+    host.run_driver('menu-gone', '10000')
+    deadline = time.monotonic() + 20
+    while 'visible=1' not in host.run_driver('find', 'TForm1', 'Vardeko', '5000')[0]:
+        if time.monotonic() > deadline:
+            raise AssertionError('the main window did not come back from the tray')
+        time.sleep(0.1)
+
+
 def start(host, folder):
+    """Starts the program (it starts hidden in the tray) and shows its window; returns the
+    process, the window's description and the time from the start to the window's creation."""
     proc = host.start_program(host.install_program(folder))
     t0 = time.monotonic()
-    lines = host.run_driver('find', 'TForm1', 'Vardeko', '20000')
-    return proc, lines, time.monotonic() - t0
+    first = host.run_driver('find', 'TForm1', 'Vardeko', '20000')
+    elapsed = time.monotonic() - t0
+    assert 'visible=0' in first[0], 'the window starts hidden'
+    show_from_tray(host)
+    return proc, host.run_driver('find', 'TForm1', 'Vardeko', '20000'), elapsed
 
 
 def test_main_window_has_caption_dialog_frame_and_collapsed_height(host):
@@ -87,7 +105,7 @@ def test_alt_x_exits(host):
 
 
 def test_start_to_main_window_time(host):
-    """Prints the time from process start to the main window (warm wineserver); asserts nothing."""
+    """Prints the time from process start to the (hidden) main window, warm wineserver."""
     proc, _, elapsed = start(host, 'timing')
     print(f'    start to main window: {elapsed * 1000:.0f} ms')
     host.run_driver('click', 'TForm1', 'Vardeko', 'E&xit')

@@ -4,7 +4,7 @@ import os
 import subprocess
 import time
 
-from test_main_window import wait_exit
+from test_main_window import show_from_tray, wait_exit
 
 KEY = 0x1F
 MARKER = b'\xb6'
@@ -28,6 +28,7 @@ def start(host, folder, ini=None):
             f.write(ini)
     proc = host.start_program(path)
     host.run_driver('find', 'TForm1', 'Vardeko', '20000')
+    show_from_tray(host)
     return path, proc
 
 

@@ -5,11 +5,7 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "fakes/fake_file_system.h"
-#include "fakes/fake_icmp.h"
-#include "fakes/fake_locale.h"
-#include "fakes/fake_network_drives.h"
-#include "ui/headless/headless_platform.h"
+#include "app_fixture.h"
 
 namespace {
 
@@ -19,21 +15,9 @@ struct Mapping {
   int max_ping;
 };
 
-struct EditorTest : ::testing::Test {
-  fakes::FakeFileSystem files;
-  fakes::FakeLocale locale;
-  fakes::FakeNetworkDrives drives;
-  fakes::FakeIcmp icmp;
-  app::Services services{files, locale, drives, icmp};
-  ui::headless::HeadlessPlatform platform;
-  ui::Application application{platform};
-  std::unique_ptr<app::TForm1> form;
-
-  EditorTest() { application.SetTitle("Vardeko"); }
-
+struct EditorTest : app_test::AppFixture {
   app::TForm1& Start(const std::vector<Mapping>& mappings = {}) {
-    form = std::make_unique<app::TForm1>(application, services);
-    application.SetMainForm(*form);
+    CreateShown();
     for (const Mapping& m : mappings) {
       form->RxMemoryData1.Append();
       form->RxMemoryData1.Assign("HostName", m.host);
@@ -41,7 +25,6 @@ struct EditorTest : ::testing::Test {
       form->RxMemoryData1.Assign("MaxPing", m.max_ping);
       form->RxMemoryData1.Post();
     }
-    form->Show();
     return *form;
   }
 

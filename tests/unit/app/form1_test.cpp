@@ -1,31 +1,19 @@
-// The main window: design-time properties, start-up sequence, Ok and Exit, the tray menu.
+// The main window: design-time properties, start-up sequence, Ok and Exit, the tray menu, Timer1.
 #include "app/form1.h"
 
 #include <gtest/gtest.h>
 
 #include "app/program.h"
-#include "fakes/fake_file_system.h"
-#include "fakes/fake_icmp.h"
-#include "fakes/fake_locale.h"
-#include "fakes/fake_network_drives.h"
-#include "ui/headless/headless_platform.h"
+#include "app_fixture.h"
 
 namespace {
 
-struct Form1Test : ::testing::Test {
-  fakes::FakeFileSystem files;
-  fakes::FakeLocale locale;
-  fakes::FakeNetworkDrives drives;
-  fakes::FakeIcmp icmp;
-  app::Services services{files, locale, drives, icmp};
-  ui::headless::HeadlessPlatform platform;
-  ui::Application application{platform};
-
-  Form1Test() { application.SetTitle("Vardeko"); }
-};
+using app_test::kIniPath;
+using Form1Test = app_test::AppFixture;
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 TEST_F(Form1Test, DesignPropertiesAndCollapsedHeightAfterCreation) {
-  app::TForm1 form(application, services);
+  auto& form = Create();
   EXPECT_EQ(form.Caption(), "Vardeko");
   EXPECT_EQ(form.ClientSize().width, 457);
   EXPECT_EQ(form.Height(), 265);
@@ -43,40 +31,70 @@ TEST_F(Form1Test, DesignPropertiesAndCollapsedHeightAfterCreation) {
   EXPECT_TRUE(platform.error_boxes.empty());
 }
 
-TEST_F(Form1Test, EnterActsAsOkAndHidesTheWindow) {
-  app::TForm1 form(application, services);
-  application.SetMainForm(form);
-  form.Show();
+TEST_F(Form1Test, StartUpRunsEveryStepInOrderAndLeavesTheWindowInTheTray) {
+  files.files[kIniPath] = "UpGradeURL=http://updates.test/v.inf\r\n";
+  registry.read_only_roots.clear();
+  auto& form = Create();
+  EXPECT_FALSE(form.Visible());
+  EXPECT_FALSE(application.ShowMainForm()) << "the loop must not show the window";
+  EXPECT_TRUE(desktop.trays["acTrayIcon1"].shown);
+  EXPECT_EQ(desktop.trays["acTrayIcon1"].tip, "Vardeko Version 2.0.6");
+  EXPECT_EQ(form.acInfoBox1.Text(),
+            "Vardeko\r\nVersion 2.0.6\r\nKeeps your network drives connected.");
+  ASSERT_EQ(http->requests.size(), 1u) << "an upgrade check at the loaded address";
+  EXPECT_EQ(http->requests[0].url, "http://updates.test/v.inf");
+  EXPECT_TRUE(registry.Get(os::RegistryRoot::kLocalMachine, kRunKey, "Vardeko").has_value());
+  EXPECT_EQ(platform.running_timers.at("Timer1"), 10000u);
+}
+
+TEST_F(Form1Test, AFailingLoadSkipsTheRestOfTheStartUpButTheProgramRuns) {
+  files.files[kIniPath] = "DriveCount=1\r\n";
+  files.unreadable.insert(kIniPath);
+  auto& form = Create();
+  ASSERT_EQ(platform.error_boxes.size(), 1u);
+  EXPECT_FALSE(desktop.trays["acTrayIcon1"].shown);
+  EXPECT_TRUE(http->requests.empty());
+  EXPECT_FALSE(registry.Get(os::RegistryRoot::kLocalMachine, kRunKey, "Vardeko").has_value());
+  EXPECT_FALSE(form.Visible());
+  EXPECT_EQ(platform.running_timers.at("Timer1"), 10000u) << "the monitor still runs";
+}
+
+TEST_F(Form1Test, EnterActsAsOkSavesAndHidesTheWindowToTheTray) {
+  auto& form = CreateShown();
+  EXPECT_TRUE(form.Visible());
+  EXPECT_FALSE(desktop.trays["acTrayIcon1"].shown);
   form.PressEnter();
   EXPECT_FALSE(form.Visible());
+  EXPECT_TRUE(desktop.trays["acTrayIcon1"].shown);
+  EXPECT_NE(files.files.at(kIniPath).find("DriveCount=0\r\n"), std::string::npos);
   EXPECT_FALSE(application.Terminated());
 }
 
-TEST_F(Form1Test, ExitSavesNothingYetHidesAndEndsTheProgramWithCodeZero) {
-  // Alt+X on the shown window, or "E&xit" from the tray menu, while the loop runs.
-  for (const bool from_menu : {false, true}) {
-    ui::headless::HeadlessPlatform loop_platform;
-    loop_platform.loop_script = [&] {
-      auto& form = dynamic_cast<app::TForm1&>(*loop_platform.forms.at("Form1"));
-      EXPECT_TRUE(form.Visible());
-      if (from_menu) {
-        form.Exit2.Click();
-      } else {
-        EXPECT_TRUE(form.PressAccelerator('x'));
-      }
-      EXPECT_FALSE(form.Visible());
-    };
-    EXPECT_EQ(app::RunProgram(loop_platform, services), 0);
-    EXPECT_TRUE(loop_platform.quit_posted);
-    EXPECT_EQ(loop_platform.loops_run, 1);
-    EXPECT_EQ(loop_platform.form_caption["Form1"], "Vardeko");
-    EXPECT_TRUE(loop_platform.error_boxes.empty());
-  }
+TEST_F(Form1Test, ExitFromTheTrayMenuSavesAndEndsTheProgramWithCodeZero) {
+  platform.loop_script = [&] {
+    auto& form = dynamic_cast<app::TForm1&>(*platform.forms.at("Form1"));
+    EXPECT_FALSE(form.Visible());
+    form.Exit2.Click();
+  };
+  EXPECT_EQ(app::RunProgram(platform, services), 0);
+  EXPECT_TRUE(platform.quit_posted);
+  EXPECT_EQ(platform.loops_run, 1);
+  EXPECT_FALSE(platform.form_visible["Form1"]) << "Exit never shows the window";
+  EXPECT_NE(files.files.at(kIniPath).find("DriveCount=0\r\n"), std::string::npos);
+  EXPECT_TRUE(platform.error_boxes.empty());
+}
+
+TEST_F(Form1Test, AFailedSaveOnExitKeepsTheProgramRunningWithItsWindow) {
+  auto& form = CreateShown();
+  files.unwritable.insert(kIniPath);
+  form.PressAccelerator('x');
+  ASSERT_EQ(platform.error_boxes.size(), 1u);
+  EXPECT_TRUE(form.Visible());
+  EXPECT_FALSE(application.Terminated());
 }
 
 TEST_F(Form1Test, SettingShowsTheHiddenWindowWhereItWas) {
-  app::TForm1 form(application, services);
-  form.Show();
+  auto& form = CreateShown();
   form.NotifyMoved(5, 6);
   form.BOk1.Click();
   EXPECT_FALSE(form.Visible());
@@ -87,8 +105,7 @@ TEST_F(Form1Test, SettingShowsTheHiddenWindowWhereItWas) {
 }
 
 TEST_F(Form1Test, Timer1RunsTheMonitorCycleAndAnErrorEndsOnlyThatCycle) {
-  app::TForm1 form(application, services);
-  EXPECT_EQ(platform.running_timers.at("Timer1"), 10000u);
+  auto& form = Create();
   drives.OfferShare("\\\\srv\\data", "u", "p");
   icmp.Standing("srv", fakes::EchoOutcome::Reply());
   for (const char* host : {"srv", "gone"}) {
