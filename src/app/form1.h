@@ -125,6 +125,8 @@ class TForm1 : public ui::Form, public settings::IniStoreRegistry {
   void EnterMode(EditorMode mode);
   void SetExpanded(bool expanded);
   void ShowRecordNumber();
+  // Prev and Next: the record they reached, into EID1 and the panel.
+  void ShowCurrentRecord();
   // The record named by EID1 becomes current; its drive, trimmed, is returned.
   std::string ReturnToEditedRecord();
   void LoadSettings();

@@ -180,13 +180,15 @@ void TForm1::BDel2Click(ui::Component&) {
 
 void TForm1::BPrev1Click(ui::Component&) {
   RxMemoryData1.Prior();
-  ShowRecordNumber();
-  Load();
-  EHostName1.SetFocus();
+  ShowCurrentRecord();
 }
 
 void TForm1::BNext1Click(ui::Component&) {
   RxMemoryData1.Next();
+  ShowCurrentRecord();
+}
+
+void TForm1::ShowCurrentRecord() {
   ShowRecordNumber();
   Load();
   EHostName1.SetFocus();

@@ -3,46 +3,15 @@
 
 #include <commctrl.h>
 
+#include "driver_remote.h"
+
 namespace driver {
 namespace {
-
-// A block of memory in the process that owns a window.
-class RemoteBlock {
- public:
-  RemoteBlock(HWND window, SIZE_T size) : size_(size) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-    if (process_ != nullptr) {
-      address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
-    }
-  }
-  ~RemoteBlock() {
-    if (address_ != nullptr) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-    if (process_ != nullptr) CloseHandle(process_);
-  }
-  RemoteBlock(const RemoteBlock&) = delete;
-  RemoteBlock& operator=(const RemoteBlock&) = delete;
-
-  bool ok() const { return address_ != nullptr; }
-  char* at(SIZE_T offset) const { return static_cast<char*>(address_) + offset; }
-  void Write(SIZE_T offset, const void* data, SIZE_T size) const {
-    WriteProcessMemory(process_, at(offset), data, size, nullptr);
-  }
-  void Read(SIZE_T offset, void* data, SIZE_T size) const {
-    ReadProcessMemory(process_, at(offset), data, size, nullptr);
-  }
-
- private:
-  HANDLE process_ = nullptr;
-  void* address_ = nullptr;
-  SIZE_T size_;
-};
 
 constexpr SIZE_T kTextOffset = 512;
 constexpr SIZE_T kTextSize = 512;
 
-std::string ReadText(HWND list, const RemoteBlock& block, UINT message, WPARAM index,
+std::string ReadText(HWND list, const RemoteMemory& block, UINT message, WPARAM index,
                      LVITEMA item) {
   item.pszText = block.at(kTextOffset);
   item.cchTextMax = kTextSize;
@@ -59,7 +28,7 @@ std::string ReadText(HWND list, const RemoteBlock& block, UINT message, WPARAM i
 
 ListViewContents ReadListView(HWND list) {
   ListViewContents contents;
-  RemoteBlock block(list, kTextOffset + kTextSize);
+  RemoteMemory block(list, kTextOffset + kTextSize);
   if (!block.ok()) return contents;
   HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
   const int columns = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
@@ -90,7 +59,7 @@ ListViewContents ReadListView(HWND list) {
 }
 
 bool ClickListViewCell(HWND list, int row, int column) {
-  RemoteBlock block(list, sizeof(RECT));
+  RemoteMemory block(list, sizeof(RECT));
   if (!block.ok()) return false;
   RECT rect{LVIR_BOUNDS, column, 0, 0};  // LVM_GETSUBITEMRECT: top = column, left = part
   block.Write(0, &rect, sizeof rect);
