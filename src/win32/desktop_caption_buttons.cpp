@@ -24,13 +24,15 @@ constexpr UINT kThemeDrawsFrame = 0x00AF;    // WM_NCUAHDRAWFRAME
 
 class CaptionButton;
 
+constexpr char kTitleBarProperty[] = "VardekoTitleBar";
+
 class TitleBar : public std::enable_shared_from_this<TitleBar> {
  public:
   // The form's title bar, shared by its buttons; made with the first of them.
   static std::shared_ptr<TitleBar> Of(HWND window) {
-    DWORD_PTR existing = 0;
-    if (GetWindowSubclass(window, &TitleBar::Subclass, kSubclassId, &existing)) {
-      return reinterpret_cast<TitleBar*>(existing)->shared_from_this();
+    // A window property, not GetWindowSubclass: the x86_64 mingw import library lacks it.
+    if (auto* existing = static_cast<TitleBar*>(GetPropA(window, kTitleBarProperty))) {
+      return existing->shared_from_this();
     }
     return std::make_shared<TitleBar>(window);
   }
@@ -106,6 +108,7 @@ class CaptionButton final : public ui::CaptionButtonPeer {
 
 TitleBar::TitleBar(HWND window) : window_(window) {
   SetWindowSubclass(window_, &TitleBar::Subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  SetPropA(window_, kTitleBarProperty, this);
   KeepFrameUncomposed(window_);
   tooltip_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                                  WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
@@ -118,6 +121,7 @@ TitleBar::TitleBar(HWND window) : window_(window) {
 TitleBar::~TitleBar() {
   if (window_ == nullptr) return;
   RemoveWindowSubclass(window_, &TitleBar::Subclass, kSubclassId);
+  RemovePropA(window_, kTitleBarProperty);
   tooltip_.reset();
   RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
