@@ -75,11 +75,12 @@ void TForm1::SetDesignProperties() {
 
   suiDBGrid1.SetBounds(4, 4, 445, 189);
   suiDBGrid1.SetTabOrder(1);
-  suiDBGrid1.SetColors({.cell_background = {232, 232, 232},
-                        .cell_text = {0, 0, 0},
-                        .title_background = {68, 74, 160},
-                        .title_text = {255, 255, 255},
-                        .frame = {0, 0, 0}});
+  const auto color = [](mappings::Rgb c) { return ui::Color{c.red, c.green, c.blue}; };
+  suiDBGrid1.SetColors({.cell_background = color(mappings::kGridCellBackground),
+                        .cell_text = color(mappings::kGridCellText),
+                        .title_background = color(mappings::kGridTitleBackground),
+                        .title_text = color(mappings::kGridTitleText),
+                        .frame = color(mappings::kGridFrame)});
   DataSource1.Bind(suiDBGrid1);
 
   BOk1.SetBounds(280, 200, 80, 27);

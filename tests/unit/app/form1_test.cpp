@@ -23,6 +23,12 @@ TEST_F(Form1Test, DesignPropertiesAndCollapsedHeightAfterCreation) {
   EXPECT_EQ(form.BExit1.Caption(), "E&xit");
   EXPECT_EQ(form.BExit1.Bounds(), (ui::Rect{368, 200, 80, 27}));
   EXPECT_FALSE(form.BExit1.IsDefault());
+  EXPECT_EQ(form.suiDBGrid1.Bounds(), (ui::Rect{4, 4, 445, 189}));
+  EXPECT_EQ(form.suiDBGrid1.Colors().title_background, (ui::Color{68, 74, 160}));
+  EXPECT_EQ(form.suiDBGrid1.Colors().cell_background, (ui::Color{232, 232, 232}));
+  EXPECT_EQ(platform.grids["suiDBGrid1"].titles,
+            (std::vector<std::string>{"Host Name", "On", ".", "Drive", "Universal Name Connection",
+                                      "Maped"}));
 
   std::vector<std::string> menu;
   for (const ui::MenuItem* item : form.PopupMenu1.Items()) menu.push_back(item->Caption());
