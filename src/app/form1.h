@@ -125,6 +125,9 @@ class TForm1 : public ui::Form, public settings::IniStoreRegistry {
   void EnterMode(EditorMode mode);
   void SetExpanded(bool expanded);
   void ShowRecordNumber();
+  // The panel into the pending record, posted, and the window collapsed; on a refused value the
+  // pending record is discarded.
+  void SaveAndPost();
   // Prev and Next: the record they reached, into EID1 and the panel.
   void ShowCurrentRecord();
   // The record named by EID1 becomes current; its drive, trimmed, is returned.

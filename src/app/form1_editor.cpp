@@ -140,8 +140,7 @@ void TForm1::Load() {
   EMaxPing1.SetValue(RxMemoryData1.AsInteger("MaxPing"));
 }
 
-void TForm1::BSave1Click(ui::Component&) {
-  RxMemoryData1.Append();
+void TForm1::SaveAndPost() {
   try {
     Save();
   } catch (...) {
@@ -153,6 +152,11 @@ void TForm1::BSave1Click(ui::Component&) {
   SetExpanded(false);
 }
 
+void TForm1::BSave1Click(ui::Component&) {
+  RxMemoryData1.Append();
+  SaveAndPost();
+}
+
 std::string TForm1::ReturnToEditedRecord() {
   RxMemoryData1.SetRecNo(std::stoi(EID1.Text()));
   return monitor::TrimmedText(RxMemoryData1.AsString("Drive"));
@@ -161,14 +165,7 @@ std::string TForm1::ReturnToEditedRecord() {
 void TForm1::BSave2Click(ui::Component&) {
   monitor::NetDel(services_.drives, ReturnToEditedRecord());
   RxMemoryData1.Edit();
-  try {
-    Save();
-  } catch (...) {
-    RxMemoryData1.Cancel();
-    throw;
-  }
-  RxMemoryData1.Post();
-  SetExpanded(false);
+  SaveAndPost();
 }
 
 void TForm1::BDel2Click(ui::Component&) {

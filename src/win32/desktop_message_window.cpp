@@ -5,6 +5,7 @@
 #include "win32/desktop_peers.h"
 #include "win32/handles.h"
 #include "win32/platform.h"
+#include "win32/window_class.h"
 
 namespace win32 {
 namespace {
@@ -14,7 +15,7 @@ class MessageWindowPeer final : public ui::MessageWindowPeer {
   MessageWindowPeer(Win32Platform& platform, const std::string& window_class,
                     ui::MessageWindowListener& listener)
       : listener_(listener) {
-    RegisterClassOnce(platform.Instance(), window_class);
+    RegisterWindowClass(platform.Instance(), window_class.c_str(), &MessageWindowPeer::WindowProc);
     window_.reset(CreateWindowExA(0, window_class.c_str(), "", WS_POPUP, 0, 0, 0, 0, nullptr,
                                   nullptr, platform.Instance(), nullptr));
     SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -28,18 +29,6 @@ class MessageWindowPeer final : public ui::MessageWindowPeer {
   }
 
  private:
-  static void RegisterClassOnce(HINSTANCE instance, const std::string& window_class) {
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(instance, window_class.c_str(), &existing)) return;
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &MessageWindowPeer::WindowProc;
-    wc.hInstance = instance;
-    wc.lpszClassName = window_class.c_str();
-    RegisterClassExA(&wc);
-  }
-
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     auto* peer = reinterpret_cast<MessageWindowPeer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     // Private messages only: WM_USER up to the end of the WM_APP range.

@@ -10,6 +10,7 @@
 #include "win32/desktop_peers.h"
 #include "win32/handles.h"
 #include "win32/platform.h"
+#include "win32/window_class.h"
 
 namespace win32 {
 namespace {
@@ -25,7 +26,7 @@ class TrayIconPeer final : public ui::TrayIconPeer {
         owner_(owner),
         listener_(listener),
         taskbar_created_(RegisterWindowMessageA("TaskbarCreated")) {
-    RegisterClassOnce(platform.Instance());
+    RegisterWindowClass(platform.Instance(), kWindowClass, &TrayIconPeer::WindowProc);
     // A hidden top-level window, not a message-only one: only top-level windows hear broadcasts.
     window_.reset(CreateWindowExA(0, kWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                   platform.Instance(), nullptr));
@@ -66,18 +67,6 @@ class TrayIconPeer final : public ui::TrayIconPeer {
   }
 
  private:
-  static void RegisterClassOnce(HINSTANCE instance) {
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(instance, kWindowClass, &existing)) return;
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &TrayIconPeer::WindowProc;
-    wc.hInstance = instance;
-    wc.lpszClassName = kWindowClass;
-    RegisterClassExA(&wc);
-  }
-
   // The first layout of the structure has all this needs (callback, icon, a tooltip of up to 63
   // characters), and every shell accepts it. The icon is identified by window and id.
   NOTIFYICONDATAA Data(UINT flags, const std::string& tip) const {

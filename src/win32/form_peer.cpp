@@ -7,6 +7,7 @@
 #include "win32/control_peer.h"
 #include "win32/peers.h"
 #include "win32/platform.h"
+#include "win32/window_class.h"
 
 namespace win32 {
 namespace {
@@ -15,7 +16,8 @@ class FormPeer : public ui::FormPeer {
  public:
   FormPeer(Win32Platform& platform, ui::Form& form) : platform_(platform), form_(form) {
     const std::string class_name = form.ClassName();
-    RegisterClassOnce(class_name);
+    RegisterWindowClass(platform.Instance(), class_name.c_str(), &FormPeer::WindowProc,
+                        WindowLook::Visible, LoadIconA(platform.Instance(), MAKEINTRESOURCEA(1)));
     const ui::Rect& b = form.Bounds();
     window_.reset(CreateWindowExA(Win32Platform::kFormExStyle, class_name.c_str(),
                                   form.Caption().c_str(), Win32Platform::kFormStyle, b.left,
@@ -45,21 +47,6 @@ class FormPeer : public ui::FormPeer {
   }
 
  private:
-  void RegisterClassOnce(const std::string& class_name) {
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(platform_.Instance(), class_name.c_str(), &existing)) return;
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &FormPeer::WindowProc;
-    wc.hInstance = platform_.Instance();
-    wc.hIcon = LoadIconA(platform_.Instance(), MAKEINTRESOURCEA(1));
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = class_name.c_str();
-    RegisterClassExA(&wc);
-  }
-
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_NCCREATE) {
       auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);

@@ -5,6 +5,7 @@
 #include "win32/control_peer.h"
 #include "win32/peers.h"
 #include "win32/platform.h"
+#include "win32/window_class.h"
 
 namespace win32 {
 namespace {
@@ -14,7 +15,8 @@ constexpr char kPanelClass[] = "VardekoPanel";
 class GroupBoxPeer : public ControlPeerBase<ui::ControlPeer> {
  public:
   GroupBoxPeer(Win32Platform& platform, ui::GroupBox& group) : platform_(platform), group_(group) {
-    RegisterClassOnce(platform.Instance());
+    RegisterWindowClass(platform.Instance(), kPanelClass, &GroupBoxPeer::PanelProc,
+                        WindowLook::Visible);
     HWND window = CreateChild(platform, group, kPanelClass, 0, WS_EX_CONTROLPARENT);
     platform.RegisterContainer(group, window);
   }
@@ -24,20 +26,6 @@ class GroupBoxPeer : public ControlPeerBase<ui::ControlPeer> {
   void SetFocus() override {}                   // the focus goes to its controls
 
  private:
-  static void RegisterClassOnce(HINSTANCE instance) {
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(instance, kPanelClass, &existing)) return;
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &GroupBoxPeer::PanelProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kPanelClass;
-    RegisterClassExA(&wc);
-  }
-
   static LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     LRESULT result = 0;
     if (message == WM_COMMAND || message == WM_NOTIFY) {

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "win32/http_transfer.h"
+#include "win32/window_class.h"
 
 namespace win32 {
 
@@ -43,12 +44,7 @@ void RunTransfer(const std::shared_ptr<HttpClient::Transfer>& transfer,
 
 HttpClient::HttpClient() {
   const HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = &HttpClient::WindowProc;
-  wc.hInstance = instance;
-  wc.lpszClassName = kWindowClass;
-  RegisterClassExA(&wc);  // fails harmlessly when an earlier client registered it
+  RegisterWindowClass(instance, kWindowClass, &HttpClient::WindowProc);
   window_.reset(CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance,
                                 nullptr));
   if (window_) SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

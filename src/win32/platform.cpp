@@ -7,6 +7,7 @@
 #include "ui/form.h"
 #include "ui/timer.h"
 #include "win32/peers.h"
+#include "win32/window_class.h"
 
 namespace win32 {
 namespace {
@@ -22,12 +23,7 @@ Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {
   font_.reset(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                           DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif"));
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = &Win32Platform::UtilityProc;
-  wc.hInstance = instance_;
-  wc.lpszClassName = kUtilityClass;
-  RegisterClassExA(&wc);
+  RegisterWindowClass(instance_, kUtilityClass, &Win32Platform::UtilityProc);
   utility_window_.reset(CreateWindowExA(0, kUtilityClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
                                         nullptr, instance_, nullptr));
   SetWindowLongPtrA(utility_window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
